@@ -1,0 +1,56 @@
+# The kit's entry points: `make test` (everything, from a fresh Debian 12 machine), `make demo`
+# (the kit running under Wine, screenshots under out/), `make kit MODEL_INDEX=n`, `make kits`.
+MODEL_INDEX ?= 13
+JOBS ?= 2
+BUILD := build
+OUT := $(CURDIR)/out
+WIN_BUILD := $(BUILD)/win
+HOST_BUILD := $(BUILD)/host
+ASAN_BUILD := $(BUILD)/host-asan
+
+.PHONY: all deps kit kits windows host asan test unit demo clean images
+
+all: kit
+
+deps:
+	@tools/install_deps.sh
+
+windows: deps
+	cmake -S . -B $(WIN_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+	    -DCMAKE_BUILD_TYPE=MinSizeRel -DMODEL_INDEX=$(MODEL_INDEX) -DKIT_OUT_DIR=$(OUT)
+	cmake --build $(WIN_BUILD) -j$(JOBS)
+
+kit: windows
+
+kits: deps
+	@for i in 0 1 2 3 4 5 6 7 8 9 10 11 12 13 14; do \
+	    $(MAKE) --no-print-directory windows MODEL_INDEX=$$i || exit 1; \
+	done
+
+host: deps
+	cmake -S . -B $(HOST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DMODEL_INDEX=$(MODEL_INDEX) \
+	    -DKIT_OUT_DIR=$(OUT) -DWIN_BUILD_DIR=$(CURDIR)/$(WIN_BUILD)
+	cmake --build $(HOST_BUILD) -j$(JOBS)
+
+# The unit suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+asan: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DMODEL_INDEX=$(MODEL_INDEX) -DKIT_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+	cd $(ASAN_BUILD) && ctest -L unit --output-on-failure
+
+unit: host
+	cd $(HOST_BUILD) && ctest -L unit --output-on-failure
+
+test: kit host asan
+	cd $(HOST_BUILD) && ctest --output-on-failure
+
+demo: kit host
+	tools/demo.sh "$(OUT)/kit-$$(cat $(WIN_BUILD)/model_id.txt)" \
+	    "$(CURDIR)/$(WIN_BUILD)/robot.exe" "$(OUT)/demo"
+
+# Regenerates the committed icons, bitmaps and cursors (needs only python3).
+images:
+	python3 tools/make_images.py
+
+clean:
+	rm -rf $(BUILD) $(OUT)

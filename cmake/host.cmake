@@ -1,0 +1,16 @@
+# Host build: the logic as a library, its unit tests, and the end-to-end tests that drive the
+# Windows build (WIN_BUILD_DIR) under Wine.
+enable_testing()
+
+option(KIT_SANITIZE "Build the host logic and unit tests with AddressSanitizer and UBSan" OFF)
+if(KIT_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+add_compile_options(-Wall -Wextra -Werror)
+
+add_library(kit_logic STATIC ${CATALOGUE_SOURCES} ${MONITOR_LOGIC_SOURCES} ${SETUP_LOGIC_SOURCES})
+target_include_directories(kit_logic PUBLIC ${CATALOGUE_INCLUDES} "${CMAKE_SOURCE_DIR}")
+
+add_subdirectory(tests/unit)
+add_subdirectory(tests/e2e)

@@ -1,0 +1,41 @@
+# Windows build: the two programs (32-bit, ANSI, static runtime, GUI subsystem, manifests embedded by
+# the resource compiler), the test robot, and the kit folder.
+enable_language(RC)
+
+add_compile_definitions(WINVER=0x0600 _WIN32_WINNT=0x0600 _WIN32_IE=0x0600 NOMINMAX STRICT)
+add_compile_options(-Os -Wall -Wextra -Werror)
+set(WIN_LINK_OPTIONS -static -s)
+# windres needs windows.h's include folder and our resource.h.
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/monitor/res")
+
+set(FRAMEWORK_SOURCES
+    framework/controls.cpp
+    framework/data_exchange.cpp
+    framework/dialog.cpp
+    framework/win_app.cpp
+    framework/wnd.cpp)
+
+add_executable(monitor WIN32
+    ${CATALOGUE_SOURCES}
+    ${MONITOR_LOGIC_SOURCES}
+    ${FRAMEWORK_SOURCES}
+    monitor/app/status_cursor_win32.cpp
+    monitor/app/status_monitor_app.cpp
+    monitor/app/status_monitor_dlg.cpp
+    monitor/app/sys_tray.cpp
+    monitor/res/monitor.rc)
+target_include_directories(monitor PRIVATE ${CATALOGUE_INCLUDES})
+set_target_properties(monitor PROPERTIES OUTPUT_NAME "${MODEL_ID}")
+target_link_options(monitor PRIVATE ${WIN_LINK_OPTIONS})
+target_link_libraries(monitor PRIVATE comctl32 winspool shell32 gdi32 user32)
+set_source_files_properties(monitor/res/monitor.rc PROPERTIES OBJECT_DEPENDS
+    "${CMAKE_SOURCE_DIR}/monitor/res/monitor.manifest;${CMAKE_SOURCE_DIR}/monitor/res/resource.h")
+
+add_subdirectory(tests/e2e/robot)
+
+# The kit folder, as shipped.
+add_custom_target(kit ALL
+    COMMAND ${CMAKE_COMMAND} -E make_directory "${KIT_DIR}/STM"
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different "$<TARGET_FILE:monitor>" "${KIT_DIR}/STM/${MODEL_ID}.exe"
+    DEPENDS monitor
+    COMMENT "Assembling ${KIT_DIR}")

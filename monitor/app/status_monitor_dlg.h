@@ -1,0 +1,70 @@
+// CStatusMonitorDlg: the monitor's main window, a modal dialog that lives for the whole run, starts
+// hidden and owns every piece of monitor state. Other parts of the monitor write onto it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "framework/controls.h"
+#include "framework/dialog.h"
+#include "framework/handles.h"
+#include "sys_tray.h"
+#include "tip_cycle.h"
+
+class CStatusMonitorDlg : public CDialog {
+public:
+    CStatusMonitorDlg();
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* dx) override;
+    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    bool OnCommand(WORD id, WORD notifyCode, HWND control) override;
+    // Enter and Esc only hide the window: the program ends through the tray menu alone.
+    void OnOK() override { OnHideRequest(); }
+    void OnCancel() override { OnHideRequest(); }
+
+private:
+    bool OnPaint();
+    HBRUSH OnCtlColor(HDC dc, UINT msg, WPARAM wParam, LPARAM lParam);
+    void OnWindowPosChanging(WINDOWPOS* position);
+    void OnShowMonitor();
+    void OnExitMonitor();
+    void OnHideRequest() { ShowWindow(SW_HIDE); }
+
+    void RestartPolling();
+    bool OpenInstalledPrinter();
+    bool ReadPrinterPort();
+    void FindUsbPrinter();
+    void RegisterUsbNotifications();
+    void SweepNotificationArea();
+    void ShowTip(int tipIndex);
+    HCURSOR StatusCursor(int resourceId);
+
+    // Window and its controls.
+    std::string m_strStatusText;
+    CStatic m_ctlStatusPicture;
+    CWnd m_ctlHeading;
+    CWnd m_ctlTip;
+    CWnd m_ctlVersion;
+    CFont m_fontHeading;
+    HICON m_hIcon; // shared resource icon: never destroyed
+    CSysTray m_tray;
+    bool m_bShowAllowed = false;
+    fw::DevNotifyHandle m_hDevNotify;
+    // Made once and kept, so that no cursor handle piles up over a long run.
+    fw::CursorHandle m_curError;
+    fw::CursorHandle m_curInfo;
+    monitor::TipCycle m_tips;
+
+    // Inputs of the status state machine.
+    fw::PrinterHandle m_hPrinter;
+    std::string PortName;
+    std::string PortKind;
+    uint32_t QueueStatus = 0;
+    int32_t JobStatus = -1;
+    int ParallelStatus = -1;
+    bool UsbPresent = false;
+    UINT_PTR m_nPortTimer = 0;
+    bool SearchingFlag = false; // a show from the tray starts the Searching phase
+};
