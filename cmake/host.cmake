@@ -14,3 +14,9 @@ target_include_directories(kit_logic PUBLIC ${CATALOGUE_INCLUDES} "${CMAKE_SOURC
 
 add_subdirectory(tests/unit)
 add_subdirectory(tests/e2e)
+
+# A model index outside the table must stop configuration with a clear message.
+add_test(NAME build.model_index_out_of_range
+    COMMAND ${CMAKE_COMMAND} -S "${CMAKE_SOURCE_DIR}" -B "${CMAKE_BINARY_DIR}/model-index-check" -DMODEL_INDEX=15)
+set_tests_properties(build.model_index_out_of_range PROPERTIES
+    PASS_REGULAR_EXPRESSION "MODEL_INDEX must be a whole number from 0 to 14, not '15'" LABELS unit)

@@ -22,6 +22,9 @@ e2e_make_prefix() {
     WINEPREFIX=$prefix wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1 || return 1
     WINEPREFIX=$prefix wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1024x768 /f \
         >/dev/null 2>&1 || return 1
+    # Debian's 32-bit Wine does not find its own fonts (Tahoma for "MS Shell Dlg", Marlett for the caption
+    # buttons); without them dialogs fall back to bitmap fonts and the close box draws as the letter "r".
+    cp /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null
     WINEPREFIX=$prefix wineserver -w
 }
 
