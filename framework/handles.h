@@ -1,5 +1,5 @@
 // RAII owners for every kind of handle the programs hold: kernel objects, registry keys, GDI objects,
-// cursors, icons, menus, device notifications and spooler printers. One template, one traits struct each.
+// cursors, icons, menus, device notifications and spooler printers: one template and the closing call.
 #pragma once
 
 #include <windows.h>
@@ -44,10 +44,12 @@ private:
     Handle m_handle = Traits::Invalid();
 };
 
-struct KernelHandleTraits {
-    using Handle = HANDLE;
+// Traits of a handle that is null when empty and closed by one API call.
+template <typename HandleType, auto CloseFunction>
+struct NullIsEmpty {
+    using Handle = HandleType;
     static Handle Invalid() { return nullptr; }
-    static void Close(Handle h) { ::CloseHandle(h); }
+    static void Close(Handle h) { CloseFunction(h); }
 };
 
 // CreateFile reports failure as INVALID_HANDLE_VALUE, not null.
@@ -57,58 +59,15 @@ struct FileHandleTraits {
     static void Close(Handle h) { ::CloseHandle(h); }
 };
 
-struct RegKeyTraits {
-    using Handle = HKEY;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle h) { ::RegCloseKey(h); }
-};
-
-template <typename GdiHandle>
-struct GdiObjectTraits {
-    using Handle = GdiHandle;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle h) { ::DeleteObject(h); }
-};
-
-struct CursorTraits {
-    using Handle = HCURSOR;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle h) { ::DestroyCursor(h); }
-};
-
-struct IconTraits {
-    using Handle = HICON;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle h) { ::DestroyIcon(h); }
-};
-
-struct MenuTraits {
-    using Handle = HMENU;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle h) { ::DestroyMenu(h); }
-};
-
-struct DevNotifyTraits {
-    using Handle = HDEVNOTIFY;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle h) { ::UnregisterDeviceNotification(h); }
-};
-
-struct PrinterTraits {
-    using Handle = HANDLE;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle h) { ::ClosePrinter(h); }
-};
-
-using KernelHandle = UniqueHandle<KernelHandleTraits>;
+using KernelHandle = UniqueHandle<NullIsEmpty<HANDLE, ::CloseHandle>>;
 using FileHandle = UniqueHandle<FileHandleTraits>;
-using RegKey = UniqueHandle<RegKeyTraits>;
-using FontHandle = UniqueHandle<GdiObjectTraits<HFONT>>;
-using BitmapHandle = UniqueHandle<GdiObjectTraits<HBITMAP>>;
-using CursorHandle = UniqueHandle<CursorTraits>;
-using IconHandle = UniqueHandle<IconTraits>;
-using MenuHandle = UniqueHandle<MenuTraits>;
-using DevNotifyHandle = UniqueHandle<DevNotifyTraits>;
-using PrinterHandle = UniqueHandle<PrinterTraits>;
+using RegKey = UniqueHandle<NullIsEmpty<HKEY, ::RegCloseKey>>;
+using FontHandle = UniqueHandle<NullIsEmpty<HFONT, ::DeleteObject>>;
+using BitmapHandle = UniqueHandle<NullIsEmpty<HBITMAP, ::DeleteObject>>;
+using CursorHandle = UniqueHandle<NullIsEmpty<HCURSOR, ::DestroyCursor>>;
+using IconHandle = UniqueHandle<NullIsEmpty<HICON, ::DestroyIcon>>;
+using MenuHandle = UniqueHandle<NullIsEmpty<HMENU, ::DestroyMenu>>;
+using DevNotifyHandle = UniqueHandle<NullIsEmpty<HDEVNOTIFY, ::UnregisterDeviceNotification>>;
+using PrinterHandle = UniqueHandle<NullIsEmpty<HANDLE, ::ClosePrinter>>;
 
 } // namespace fw

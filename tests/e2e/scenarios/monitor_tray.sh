@@ -1,4 +1,4 @@
-# The tray icon: shows cycle the tips, Ok / Esc / the close box only hide, a single click does nothing,
+# The tray icon: shows cycle the tips, Ok / Esc / the close box / Enter only hide, a single click does nothing,
 # the right-click menu offers the monitor and Exit, and Exit removes the icon and ends the process.
 source "$(dirname "${BASH_SOURCE[0]}")/../monitor_lib.sh"
 
@@ -9,6 +9,7 @@ hide_by() {
     case $1 in
     ok) robot click --caption "$MONITOR_CAPTION" --id 1007 ;;
     esc) robot key --caption "$MONITOR_CAPTION" --vk ESCAPE ;;
+    enter) robot key --caption "$MONITOR_CAPTION" --vk RETURN ;;
     close) robot close --caption "$MONITOR_CAPTION" ;;
     esac
 }
@@ -31,20 +32,20 @@ scenario() {
     check_eq "heading while not installed" "No Printer Found" "$(monitor_text 1004)"
 
     local how
-    for how in ok esc close; do
+    for how in ok esc close enter; do
         hide_by "$how" >/dev/null
         check "$how hides the window" monitor_wait_visibility hidden
         check "$how leaves the program running" kill -0 "$MONITOR_PID"
         monitor_show_from_tray >/dev/null
     done
 
-    # Four shows so far (tips 1 to 4); seven more reach tip 10 and wrap to tip 0.
+    # Five shows so far (tips 1 to 5); six more reach tip 10 and wrap to tip 0.
     local tips=() i
-    for i in $(seq 5 11); do
+    for i in $(seq 6 11); do
         tips+=("$(monitor_show_from_tray)")
     done
-    check_eq "the tenth show gives tip 10" "Use QRV Ink bank to recharge your ribbon cassette." "${tips[5]}"
-    check_eq "the eleventh show wraps to tip 0" "$TIP_0" "${tips[6]}"
+    check_eq "the tenth show gives tip 10" "Use QRV Ink bank to recharge your ribbon cassette." "${tips[4]}"
+    check_eq "the eleventh show wraps to tip 0" "$TIP_0" "${tips[5]}"
     hide_by ok >/dev/null
     monitor_wait_visibility hidden
 
