@@ -12,10 +12,11 @@
 namespace {
 
 const char* const kValueOptions[] = {
-    "--caption", "--class",    "--pid",    "--hwnd",  "--id",   "--timeout", "--cmd",     "--vk",
-    "--msg",     "--wparam",   "--lparam", "--event", "--uid",  "--text",    "--index",   "--point",
-    "--name",    "--guid",     "--key",    "--value", "--type", "--data",    "--printer", "--port",
-    "--driver",  "--datatype", "--exe",    "--ms",    "--out",  "--via",
+    "--caption", "--class",    "--pid",    "--hwnd",   "--id",      "--timeout", "--cmd",     "--vk",
+    "--msg",     "--wparam",   "--lparam", "--event",  "--uid",     "--text",    "--index",   "--point",
+    "--name",    "--guid",     "--key",    "--value",  "--type",    "--data",    "--printer", "--port",
+    "--driver",  "--datatype", "--exe",    "--ms",     "--out",     "--via",     "--image",   "--start",
+    "--address", "--device",   "--code",   "--in-len", "--out-len",
 };
 const char* const kFlagOptions[] = {"--all"};
 

@@ -47,6 +47,13 @@ int cmd_ports(const Args& args);
 int cmd_add_port(const Args& args);
 int cmd_add_printer(const Args& args);
 int cmd_del_printer(const Args& args);
+// Services and the port driver
+int cmd_service_create(const Args& args);
+int cmd_service_start(const Args& args);
+int cmd_service_stop(const Args& args);
+int cmd_service_delete(const Args& args);
+int cmd_service_state(const Args& args);
+int cmd_port_read(const Args& args);
 // Processes
 int cmd_proc(const Args& args);
 int cmd_wait_exit(const Args& args);

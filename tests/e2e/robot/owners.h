@@ -55,12 +55,17 @@ inline void release_screen_dc(HDC dc) {
 inline void delete_bitmap(HBITMAP bitmap) {
     DeleteObject(bitmap);
 }
+inline void close_service(SC_HANDLE service) {
+    CloseServiceHandle(service);
+}
 
 using HandleOwner = Owner<HANDLE, close_handle>;
 using KeyOwner = Owner<HKEY, close_key>;
 using MemoryDcOwner = Owner<HDC, delete_dc>;
 using ScreenDcOwner = Owner<HDC, release_screen_dc>;
 using BitmapOwner = Owner<HBITMAP, delete_bitmap>;
+// Service manager and service handles alike.
+using ServiceOwner = Owner<SC_HANDLE, close_service>;
 
 // Puts a GDI object back out of a DC before the DC or the object is destroyed.
 class SelectGuard {

@@ -1,0 +1,119 @@
+// The registry contract between end-to-end test scripts and the spooler double: value names, types and
+// what a missing value means. Counters are read-modify-write, so they are updated under one lock.
+#include "spooler_settings.h"
+
+#include "exclusive_lock.h"
+#include "registry_key.h"
+
+namespace spooler_settings {
+
+namespace {
+
+const char kKeyPath[] = "Software\\QrvKitTest\\Spooler";
+const DWORD kMaxHexDigits = 8;
+
+SRWLOCK counter_lock = SRWLOCK_INIT;
+
+RegistryKey read_key() {
+    return RegistryKey(HKEY_CURRENT_USER, kKeyPath, RegistryKey::Access::Read);
+}
+
+int hex_digit(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+// Strict on purpose: a typo in a test script should fail loudly, not become status 0.
+bool parse_hex_word(const std::string& text, DWORD& word) {
+    size_t start = text.compare(0, 2, "0x") == 0 || text.compare(0, 2, "0X") == 0 ? 2 : 0;
+    const size_t digits = text.size() - start;
+    if (digits == 0 || digits > kMaxHexDigits) {
+        return false;
+    }
+    word = 0;
+    for (; start < text.size(); ++start) {
+        const int digit = hex_digit(text[start]);
+        if (digit < 0) {
+            return false;
+        }
+        word = word * 16 + static_cast<DWORD>(digit);
+    }
+    return true;
+}
+
+void add_to_counter(const char* name) {
+    ExclusiveLock hold(counter_lock);
+    const RegistryKey key(HKEY_CURRENT_USER, kKeyPath, RegistryKey::Access::ReadWrite);
+    DWORD count = 0;
+    key.read_dword(name, count);
+    key.write_dword(name, count + 1);
+}
+
+} // namespace
+
+bool printer_name(std::string& name) {
+    return read_key().read_string("PrinterName", name);
+}
+
+std::string port() {
+    std::string value;
+    read_key().read_string("Port", value);
+    return value;
+}
+
+DWORD status() {
+    DWORD value = 0;
+    read_key().read_dword("Status", value);
+    return value;
+}
+
+DWORD job_count() {
+    std::vector<std::string> entries;
+    read_key().read_strings("Jobs", entries);
+    return static_cast<DWORD>(entries.size());
+}
+
+bool job_words(std::vector<DWORD>& words) {
+    std::vector<std::string> entries;
+    words.clear();
+    read_key().read_strings("Jobs", entries);
+    for (const std::string& entry : entries) {
+        DWORD word = 0;
+        if (!parse_hex_word(entry, word)) {
+            return false;
+        }
+        words.push_back(word);
+    }
+    return true;
+}
+
+void record_open_access(DWORD access) {
+    RegistryKey(HKEY_CURRENT_USER, kKeyPath, RegistryKey::Access::ReadWrite).write_dword("LastOpenAccess", access);
+}
+
+void count_open() {
+    add_to_counter("OpenCount");
+}
+
+void count_close() {
+    add_to_counter("CloseCount");
+}
+
+bool call_refused(const char* function) {
+    std::string failing;
+    if (read_key().read_string("FailCall", failing) && failing == function) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return true;
+    }
+    return false;
+}
+
+} // namespace spooler_settings
