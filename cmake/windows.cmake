@@ -19,19 +19,28 @@ add_executable(monitor WIN32
     ${CATALOGUE_SOURCES}
     ${MONITOR_LOGIC_SOURCES}
     ${FRAMEWORK_SOURCES}
+    monitor/app/poller_win32.cpp
     monitor/app/status_cursor_win32.cpp
     monitor/app/status_monitor_app.cpp
     monitor/app/status_monitor_dlg.cpp
     monitor/app/sys_tray.cpp
+    monitor/port/parallel_port_win32.cpp
+    monitor/port/port_driver_win32.cpp
+    monitor/port/registry_win32.cpp
+    monitor/port/spooler_win32.cpp
+    monitor/port/usb_win32.cpp
+    monitor/port/wmi_win32.cpp
     monitor/res/monitor.rc)
 target_include_directories(monitor PRIVATE ${CATALOGUE_INCLUDES})
 set_target_properties(monitor PROPERTIES OUTPUT_NAME "${MODEL_ID}")
 target_link_options(monitor PRIVATE ${WIN_LINK_OPTIONS})
-target_link_libraries(monitor PRIVATE comctl32 winspool shell32 gdi32 user32)
+target_link_libraries(monitor PRIVATE comctl32 winspool setupapi wbemuuid ole32 oleaut32 uuid shell32 gdi32 user32)
 set_source_files_properties(monitor/res/monitor.rc PROPERTIES OBJECT_DEPENDS
     "${CMAKE_SOURCE_DIR}/monitor/res/monitor.manifest;${CMAKE_SOURCE_DIR}/monitor/res/resource.h")
 
 add_subdirectory(tests/e2e/robot)
+# Test doubles for end-to-end scenarios; never part of a kit.
+add_subdirectory(tests/e2e/doubles/winspool)
 
 # The kit folder, as shipped.
 add_custom_target(kit ALL

@@ -1,5 +1,6 @@
 // RAII owners for every kind of handle the programs hold: kernel objects, registry keys, GDI objects,
-// cursors, icons, menus, device notifications and spooler printers: one template and the closing call.
+// cursors, icons, menus, device notifications, spooler printers and services: one template and the call
+// that closes each.
 #pragma once
 
 #include <windows.h>
@@ -69,5 +70,6 @@ using IconHandle = UniqueHandle<NullIsEmpty<HICON, ::DestroyIcon>>;
 using MenuHandle = UniqueHandle<NullIsEmpty<HMENU, ::DestroyMenu>>;
 using DevNotifyHandle = UniqueHandle<NullIsEmpty<HDEVNOTIFY, ::UnregisterDeviceNotification>>;
 using PrinterHandle = UniqueHandle<NullIsEmpty<HANDLE, ::ClosePrinter>>;
+using ServiceHandle = UniqueHandle<NullIsEmpty<SC_HANDLE, ::CloseServiceHandle>>;
 
 } // namespace fw

@@ -9,6 +9,13 @@
 #include "model_index.h"
 #include "catalogue/monitor_catalogue.h"
 #include "framework/win_app.h"
+#include "monitor/port/job_scan.h"
+#include "monitor/port/port_change.h"
+#include "monitor/port/port_classification.h"
+#include "monitor/port/registry_win32.h"
+#include "monitor/port/spooler_win32.h"
+#include "monitor/port/usb_match.h"
+#include "monitor/port/usb_win32.h"
 #include "monitor/res/resource.h"
 #include "heading_colour.h"
 #include "monitor_texts.h"
@@ -18,6 +25,10 @@
 namespace {
 constexpr int kHeadingPointTenths = 140;
 constexpr char kHeadingFace[] = "Arial";
+constexpr UINT_PTR kPortTimerId = 1;
+constexpr UINT kPortTimerMilliseconds = 1000;
+
+std::string DisplayName() { return catalogue::DisplayName[ModelIndex]; }
 } // namespace
 
 CStatusMonitorDlg::CStatusMonitorDlg()
@@ -47,13 +58,14 @@ BOOL CStatusMonitorDlg::OnInitDialog() {
     HICON trayIcon = ::LoadIconA(AppInstance(), MAKEINTRESOURCEA(IDI_TRAY));
     m_tray.CreateTrayIcon(WM_TRAY_NOTIFY, monitor::kTrayTip, trayIcon);
 
-    OpenInstalledPrinter();
+    if (OpenInstalledPrinter())
+        m_poller.Start(m_hWnd, WM_MONITOR_TICK);
 
     UsbPresent = false;
     FindUsbPrinter();
     RegisterUsbNotifications();
 
-    SetWindowText(monitor::WindowCaption(catalogue::DisplayName[ModelIndex]));
+    SetWindowText(monitor::WindowCaption(DisplayName()));
     m_ctlVersion.SetWindowText(catalogue::monitor::VersionText);
     ShowTip(m_tips.TakeFirst());
 
@@ -79,6 +91,17 @@ bool CStatusMonitorDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, INT_PT
     case WM_WINDOWPOSCHANGING:
         OnWindowPosChanging(reinterpret_cast<WINDOWPOS*>(lParam));
         return false; // default processing goes on
+    case WM_MONITOR_TICK:
+        OnStatusTick();
+        result = 0;
+        return true;
+    case WM_TIMER:
+        OnTimer();
+        return false; // the framework sees the timer too
+    case WM_DEVICECHANGE:
+        OnDeviceChange(wParam, lParam);
+        result = 0;
+        return true;
     default:
         return false;
     }
@@ -132,45 +155,145 @@ void CStatusMonitorDlg::OnWindowPosChanging(WINDOWPOS* position) {
 
 void CStatusMonitorDlg::OnShowMonitor() {
     m_bShowAllowed = true;
-    SearchingFlag = true;
+    m_status.searching = true;
     ShowTip(m_tips.TakeNext());
     ShowWindow(SW_RESTORE);
     RestartPolling();
 }
 
 void CStatusMonitorDlg::OnExitMonitor() {
+    m_poller.Stop(); // ended and waited for before anything it could touch goes
     SweepNotificationArea();
     m_tray.RemoveTrayIcon();
     m_hDevNotify.Reset();
+    m_parallel.CloseDriver();
     EndDialog(IDOK);
 }
 
 void CStatusMonitorDlg::RestartPolling() {
     UpdateData(TRUE);
-    OpenInstalledPrinter();
+    m_poller.Stop();
+    if (OpenInstalledPrinter())
+        m_poller.Start(m_hWnd, WM_MONITOR_TICK);
 }
 
 bool CStatusMonitorDlg::OpenInstalledPrinter() {
-    PRINTER_DEFAULTSA defaults = {};
-    defaults.DesiredAccess = PRINTER_ALL_ACCESS;
-    HANDLE printer = nullptr;
-    if (!::OpenPrinterA(const_cast<char*>(catalogue::DisplayName[ModelIndex]), &printer, &defaults)) {
-        m_strStatusText = monitor::NotInstalledMessage(catalogue::DisplayName[ModelIndex]);
+    fw::PrinterHandle printer = monitor::OpenPrinterAllAccess(DisplayName());
+    if (!printer) {
+        m_strStatusText = monitor::NotInstalledMessage(DisplayName());
         m_ctlHeading.SetWindowText(monitor::kNoPrinterHeading);
-        m_ctlStatusPicture.SetCursor(StatusCursor(IDR_ANI_ERROR));
+        m_ctlStatusPicture.SetCursor(StatusCursor(monitor::StatusSymbol::Error));
         UpdateData(FALSE);
         return false;
     }
-    m_hPrinter.Reset(printer);
+    m_hPrinter = std::move(printer); // the handle of an earlier discovery is closed here
     return ReadPrinterPort();
 }
 
-// The port query and its classification are not built yet: the printer counts as found without a
-// readable port, so no polling starts.
-bool CStatusMonitorDlg::ReadPrinterPort() { return false; }
+bool CStatusMonitorDlg::ReadPrinterPort() {
+    std::string portName;
+    switch (monitor::ReadPrinterPortName(m_hPrinter.Get(), portName)) {
+    case monitor::PortRead::NotAsked:
+        return false;
+    case monitor::PortRead::Failed:
+        PortKind.clear();
+        return false;
+    case monitor::PortRead::Read:
+        break;
+    }
+    PortName = portName;
+    const monitor::PortClass portClass = monitor::ClassifyPort(PortName);
+    PortKind = portClass.kind;
+    switch (portClass.action) {
+    case monitor::PortAction::SetUpParallelPort:
+        SetUpParallelPort(PortName);
+        break;
+    case monitor::PortAction::StopParallelTimer:
+        ParallelStatus = -1;
+        StopPortTimer();
+        break;
+    case monitor::PortAction::LeaveAsItIs:
+        break;
+    }
+    UpdateData(FALSE);
+    return true;
+}
 
-// The USB interface walk is not built yet: the model's USB printer counts as absent.
-void CStatusMonitorDlg::FindUsbPrinter() { UsbPresent = false; }
+void CStatusMonitorDlg::SetUpParallelPort(const std::string& portName) {
+    ParallelStatus = -1;
+    switch (m_parallel.SetUp(portName)) {
+    case monitor::ParallelPort::TimerChange::Start:
+        m_nPortTimer = ::SetTimer(m_hWnd, kPortTimerId, kPortTimerMilliseconds, nullptr);
+        break;
+    case monitor::ParallelPort::TimerChange::Stop:
+        StopPortTimer();
+        break;
+    case monitor::ParallelPort::TimerChange::Keep:
+        break;
+    }
+}
+
+void CStatusMonitorDlg::StopPortTimer() {
+    if (m_nPortTimer != 0 && ::KillTimer(m_hWnd, m_nPortTimer))
+        m_nPortTimer = 0;
+}
+
+bool CStatusMonitorDlg::HasPortNameChanged() {
+    const std::optional<std::string> recorded = monitor::ReadRecordedPortName(DisplayName());
+    std::optional<std::string> reported;
+    std::string port;
+    if (!recorded && m_hPrinter && monitor::QueryPrinterPortName(m_hPrinter.Get(), port))
+        reported = port;
+    return monitor::PortNameChanged(recorded, reported, PortName);
+}
+
+void CStatusMonitorDlg::UpdateQueueStatus() {
+    JobStatus = monitor::kNoJob;
+    uint32_t printerStatus = 0;
+    std::vector<uint32_t> jobs;
+    if (!m_hPrinter || !monitor::GetPrinterAndJobs(m_hPrinter.Get(), printerStatus, jobs))
+        return;
+    QueueStatus = printerStatus;
+    JobStatus = monitor::PickJobStatus(QueueStatus, jobs);
+}
+
+void CStatusMonitorDlg::OnStatusTick() {
+    if (!m_poller.IsRunning())
+        return; // a tick posted before the poller was stopped
+    if (HasPortNameChanged()) {
+        RestartPolling();
+        return;
+    }
+    UpdateQueueStatus();
+    UpdateData(TRUE);
+    const monitor::StatusInputs inputs{QueueStatus, JobStatus, PortKind, ParallelStatus, UsbPresent};
+    const monitor::StatusStep step = monitor::StepStatus(inputs, m_status, DisplayName());
+    m_status = step.memory;
+    ApplyStatusActions(step.actions);
+    UpdateData(FALSE);
+}
+
+void CStatusMonitorDlg::ApplyStatusActions(const monitor::StatusActions& actions) {
+    if (actions.show) {
+        m_bShowAllowed = true;
+        ShowWindow(SW_RESTORE);
+    }
+    if (actions.message)
+        m_strStatusText = *actions.message;
+    if (actions.heading)
+        m_ctlHeading.SetWindowText(*actions.heading);
+    if (actions.symbol)
+        m_ctlStatusPicture.SetCursor(StatusCursor(*actions.symbol));
+    if (actions.hide) {
+        if (actions.forbidShow)
+            m_bShowAllowed = false;
+        ShowWindow(SW_HIDE);
+    }
+}
+
+void CStatusMonitorDlg::FindUsbPrinter() {
+    UsbPresent = monitor::FindUsbPrinterInterface(monitor::UsbPrinterPath(catalogue::UsbInstanceId[ModelIndex]));
+}
 
 void CStatusMonitorDlg::RegisterUsbNotifications() {
     DEV_BROADCAST_DEVICEINTERFACE_A filter = {};
@@ -178,6 +301,22 @@ void CStatusMonitorDlg::RegisterUsbNotifications() {
     filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
     filter.dbcc_classguid = GUID_DEVINTERFACE_USB_DEVICE;
     m_hDevNotify.Reset(::RegisterDeviceNotificationA(m_hWnd, &filter, DEVICE_NOTIFY_WINDOW_HANDLE));
+}
+
+void CStatusMonitorDlg::OnDeviceChange(WPARAM event, LPARAM data) {
+    if (event != DBT_DEVICEARRIVAL && event != DBT_DEVICEREMOVECOMPLETE)
+        return;
+    const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(data);
+    if (!header || header->dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE)
+        return;
+    const auto* broadcast = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_A*>(data);
+    const size_t nameOffset = offsetof(DEV_BROADCAST_DEVICEINTERFACE_A, dbcc_name);
+    if (broadcast->dbcc_size <= nameOffset)
+        return;
+    // The name ends at its terminator or at the end of the broadcast, whichever comes first.
+    const std::string name(broadcast->dbcc_name, strnlen(broadcast->dbcc_name, broadcast->dbcc_size - nameOffset));
+    if (monitor::DeviceNameMatchesKey(name, monitor::UsbDeviceKey(catalogue::UsbInstanceId[ModelIndex])))
+        UsbPresent = (event == DBT_DEVICEARRIVAL);
 }
 
 void CStatusMonitorDlg::SweepNotificationArea() {
@@ -196,9 +335,12 @@ void CStatusMonitorDlg::SweepNotificationArea() {
 
 void CStatusMonitorDlg::ShowTip(int tipIndex) { m_ctlTip.SetWindowText(catalogue::monitor::Tips[tipIndex]); }
 
-HCURSOR CStatusMonitorDlg::StatusCursor(int resourceId) {
-    fw::CursorHandle& cursor = (resourceId == IDR_ANI_ERROR) ? m_curError : m_curInfo;
+HCURSOR CStatusMonitorDlg::StatusCursor(monitor::StatusSymbol symbol) {
+    if (symbol == monitor::StatusSymbol::None)
+        return nullptr;
+    const bool error = symbol == monitor::StatusSymbol::Error;
+    fw::CursorHandle& cursor = error ? m_curError : m_curInfo;
     if (!cursor)
-        cursor = LoadStatusCursor(resourceId);
+        cursor = LoadStatusCursor(error ? IDR_ANI_ERROR : IDR_ANI_INFO);
     return cursor.Get();
 }

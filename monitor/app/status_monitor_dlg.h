@@ -8,6 +8,9 @@
 #include "framework/controls.h"
 #include "framework/dialog.h"
 #include "framework/handles.h"
+#include "monitor/port/parallel_port_win32.h"
+#include "poller_win32.h"
+#include "status_machine.h"
 #include "sys_tray.h"
 #include "tip_cycle.h"
 
@@ -32,14 +35,26 @@ private:
     void OnExitMonitor();
     void OnHideRequest() { ShowWindow(SW_HIDE); }
 
+    // Discovery and the once-a-second poll.
     void RestartPolling();
     bool OpenInstalledPrinter();
     bool ReadPrinterPort();
+    void SetUpParallelPort(const std::string& portName);
+    void StopPortTimer();
+    bool HasPortNameChanged();
+    void UpdateQueueStatus();
+    void OnStatusTick();
+    void ApplyStatusActions(const monitor::StatusActions& actions);
+    void OnTimer() { ParallelStatus = m_parallel.ReadStatus(); }
+
+    // USB presence.
     void FindUsbPrinter();
     void RegisterUsbNotifications();
+    void OnDeviceChange(WPARAM event, LPARAM data);
+
     void SweepNotificationArea();
     void ShowTip(int tipIndex);
-    HCURSOR StatusCursor(int resourceId);
+    HCURSOR StatusCursor(monitor::StatusSymbol symbol);
 
     // Window and its controls.
     std::string m_strStatusText;
@@ -57,7 +72,7 @@ private:
     fw::CursorHandle m_curInfo;
     monitor::TipCycle m_tips;
 
-    // Inputs of the status state machine.
+    // Inputs of the status state machine, and what it keeps between ticks.
     fw::PrinterHandle m_hPrinter;
     std::string PortName;
     std::string PortKind;
@@ -66,5 +81,7 @@ private:
     int ParallelStatus = -1;
     bool UsbPresent = false;
     UINT_PTR m_nPortTimer = 0;
-    bool SearchingFlag = false; // a show from the tray starts the Searching phase
+    monitor::StatusMemory m_status;
+    monitor::ParallelPort m_parallel;
+    Poller m_poller;
 };

@@ -50,3 +50,51 @@ notification_area_shot() {
 
 # Number of pixels in which two images differ.
 image_difference() { compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1; }
+
+WIN_BUILD_DIR=$(dirname "$ROBOT_EXE")
+SPOOLER_DOUBLE=$WIN_BUILD_DIR/tests/e2e/doubles/winspool/winspool.drv
+PORT_DRIVER_DOUBLE=$WIN_BUILD_DIR/tests/e2e/doubles/hwinterface_double.sys
+SPOOLER_KEY='HKCU\Software\QrvKitTest\Spooler'
+PRINTER_NAME="QRV KDP 225 Voyager"
+
+# Sets one value of the spooler double's script: spooler_set NAME sz|dword|multi_sz DATA.
+spooler_set() { robot reg-set --key "$SPOOLER_KEY" --value "$1" --type "$2" --data "$3"; }
+
+spooler_get_dword() { robot reg-get --key "$SPOOLER_KEY" --value "$1" | tail -n1; }
+
+# A copy of the monitor with the spooler double beside it, loaded as native for that exe only, and a
+# printer of the model on the given port with no jobs. Sets MONITOR_COPY (a Windows path).
+monitor_place_with_spooler_double() {
+    local port=$1 dir=$WINEPREFIX/drive_c/monitor
+    mkdir -p "$dir"
+    cp "$KIT_DIR/STM/$MONITOR_EXE_NAME" "$dir/" || return 1
+    cp "$SPOOLER_DOUBLE" "$dir/winspool.drv" || return 1
+    robot reg-set --key "HKCU\\Software\\Wine\\AppDefaults\\$MONITOR_EXE_NAME\\DllOverrides" \
+        --value winspool.drv --type sz --data native || return 1
+    spooler_set PrinterName sz "$PRINTER_NAME" && spooler_set Port sz "$port" && spooler_set Status dword 0 &&
+        robot reg-del --key "$SPOOLER_KEY" --value Jobs >/dev/null 2>&1
+    MONITOR_COPY='C:\monitor\'$MONITOR_EXE_NAME
+}
+
+# Like monitor_start, for the copy placed by monitor_place_with_spooler_double.
+monitor_start_copy() {
+    e2e_start "$MONITOR_COPY"
+    MONITOR_PID=$E2E_LAST_PID
+    robot find --caption "$MONITOR_CAPTION" --timeout 15000 >/dev/null || return 1
+    MONITOR_WINPID=$(robot proc --exe "$MONITOR_EXE_NAME" | head -n1)
+    [ -n "$MONITOR_WINPID" ]
+}
+
+# Waits up to a timeout (ms, default 6000) until control ID shows exactly TEXT.
+monitor_wait_text() {
+    local id=$1 want=$2 timeout=${3:-6000} waited=0
+    while [ "$(monitor_text "$id")" != "$want" ]; do
+        [ "$waited" -ge "$timeout" ] && return 1
+        sleep 0.2
+        waited=$((waited + 200))
+    done
+}
+
+# The model's USB printer arriving or leaving, as the system announces it to the monitor's window.
+USB_PRINTER_NAME='\\?\USB#VID_6A2F&PID_1101#qrv-225voyg#{a5dcbf10-6530-11d2-901f-00c04fb951ed}'
+usb_event() { robot devchange --caption "$MONITOR_CAPTION" --event "$1" --name "${2:-$USB_PRINTER_NAME}"; }

@@ -12,8 +12,8 @@
 namespace {
 
 // Both levels carry the same two strings; the rest of each record stays zero.
-template <typename Info> BOOL fill(const std::string& name, BYTE* buffer, DWORD size, DWORD* needed,
-                                   void (*complete)(Info&)) {
+template <typename Info>
+BOOL fill(const std::string& name, BYTE* buffer, DWORD size, DWORD* needed, void (*complete)(Info&)) {
     const std::string port = spooler_settings::port();
     const DWORD whole = sizeof(Info) + output_buffer::text_bytes(name) + output_buffer::text_bytes(port);
     if (!output_buffer::holds(buffer, size, whole, needed)) {

@@ -17,7 +17,8 @@ extern "C" BOOL WINAPI OpenPrinterA(LPSTR pPrinterName, LPHANDLE phPrinter, LPPR
     // Recorded before the name is checked: a test may want to know what was asked of a missing printer.
     spooler_settings::record_open_access(pDefault != nullptr ? pDefault->DesiredAccess : 0);
     std::string known_name;
-    if (pPrinterName == nullptr || !spooler_settings::printer_name(known_name) || known_name != pPrinterName) {
+    if (pPrinterName == nullptr || !spooler_settings::printer_name(known_name) ||
+        known_name != pPrinterName) {
         return fail_with(ERROR_INVALID_PRINTER_NAME);
     }
     *phPrinter = handle_table::open(known_name);

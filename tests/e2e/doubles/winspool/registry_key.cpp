@@ -19,8 +19,8 @@ void add_terminators(std::vector<char>& data) {
 RegistryKey::RegistryKey(HKEY root, const char* path, Access access) {
     LONG status = ERROR_SUCCESS;
     if (access == Access::ReadWrite) {
-        status = RegCreateKeyExA(root, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_QUERY_VALUE | KEY_SET_VALUE,
-                                 nullptr, &key_, nullptr);
+        status = RegCreateKeyExA(root, path, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                 KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key_, nullptr);
     } else {
         status = RegOpenKeyExA(root, path, 0, KEY_QUERY_VALUE, &key_);
     }

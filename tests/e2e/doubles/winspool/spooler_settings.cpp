@@ -18,6 +18,10 @@ RegistryKey read_key() {
     return RegistryKey(HKEY_CURRENT_USER, kKeyPath, RegistryKey::Access::Read);
 }
 
+RegistryKey write_key() {
+    return RegistryKey(HKEY_CURRENT_USER, kKeyPath, RegistryKey::Access::ReadWrite);
+}
+
 int hex_digit(char c) {
     if (c >= '0' && c <= '9') {
         return c - '0';
@@ -51,7 +55,7 @@ bool parse_hex_word(const std::string& text, DWORD& word) {
 
 void add_to_counter(const char* name) {
     ExclusiveLock hold(counter_lock);
-    const RegistryKey key(HKEY_CURRENT_USER, kKeyPath, RegistryKey::Access::ReadWrite);
+    const RegistryKey key = write_key();
     DWORD count = 0;
     key.read_dword(name, count);
     key.write_dword(name, count + 1);
@@ -96,7 +100,7 @@ bool job_words(std::vector<DWORD>& words) {
 }
 
 void record_open_access(DWORD access) {
-    RegistryKey(HKEY_CURRENT_USER, kKeyPath, RegistryKey::Access::ReadWrite).write_dword("LastOpenAccess", access);
+    write_key().write_dword("LastOpenAccess", access);
 }
 
 void count_open() {

@@ -1,0 +1,92 @@
+// Spooler calls behind the buffer pattern. Job records are only read within the bytes the spooler filled,
+// so a queue that grows between the two calls gives "no information" for that tick, never an overrun.
+#include "spooler_win32.h"
+
+#include "framework/spooler_buffer.h"
+
+namespace monitor {
+
+namespace {
+constexpr DWORD kLevelPrinterInfo2 = 2;
+constexpr DWORD kLevelPrinterInfo5 = 5;
+constexpr DWORD kLevelJobInfo2 = 2;
+
+fw::SpoolerResult QueryPrinterInfo(HANDLE printer, DWORD level, fw::SpoolerBuffer& buffer, fw::SpoolerTraces traces,
+                                   fw::FirstCall first) {
+    return fw::QuerySpooler(
+        [&](BYTE* bytes, DWORD size, DWORD* needed) { return ::GetPrinterA(printer, level, bytes, size, needed); },
+        buffer, traces, first);
+}
+} // namespace
+
+fw::PrinterHandle OpenPrinterAllAccess(const std::string& printerName) {
+    PRINTER_DEFAULTSA defaults = {};
+    defaults.pDatatype = nullptr;
+    defaults.pDevMode = nullptr;
+    defaults.DesiredAccess = PRINTER_ALL_ACCESS;
+    HANDLE printer = nullptr;
+    if (!::OpenPrinterA(const_cast<char*>(printerName.c_str()), &printer, &defaults))
+        return fw::PrinterHandle();
+    return fw::PrinterHandle(printer);
+}
+
+PortRead ReadPrinterPortName(HANDLE printer, std::string& portName) {
+    fw::SpoolerBuffer buffer;
+    switch (QueryPrinterInfo(printer, kLevelPrinterInfo5, buffer, fw::SpoolerTraces::On, fw::FirstCall::Scratch)) {
+    case fw::SpoolerResult::Filled:
+        break;
+    case fw::SpoolerResult::SecondFailed:
+        return PortRead::Failed;
+    default:
+        return PortRead::NotAsked;
+    }
+    if (buffer.size < sizeof(PRINTER_INFO_5A))
+        return PortRead::Failed;
+    const auto* info = reinterpret_cast<const PRINTER_INFO_5A*>(buffer.bytes.get());
+    portName = info->pPortName ? info->pPortName : "";
+    return PortRead::Read;
+}
+
+bool QueryPrinterPortName(HANDLE printer, std::string& portName) {
+    fw::SpoolerBuffer buffer;
+    if (QueryPrinterInfo(printer, kLevelPrinterInfo5, buffer, fw::SpoolerTraces::Off, fw::FirstCall::NoBuffer) !=
+            fw::SpoolerResult::Filled ||
+        buffer.size < sizeof(PRINTER_INFO_5A))
+        return false;
+    const auto* info = reinterpret_cast<const PRINTER_INFO_5A*>(buffer.bytes.get());
+    portName = info->pPortName ? info->pPortName : "";
+    return true;
+}
+
+bool GetPrinterAndJobs(HANDLE printer, uint32_t& printerStatus, std::vector<uint32_t>& jobStatuses) {
+    fw::SpoolerBuffer printerInfo;
+    if (QueryPrinterInfo(printer, kLevelPrinterInfo2, printerInfo, fw::SpoolerTraces::Off,
+                         fw::FirstCall::NoBuffer) != fw::SpoolerResult::Filled ||
+        printerInfo.size < sizeof(PRINTER_INFO_2A))
+        return false;
+    const auto* info = reinterpret_cast<const PRINTER_INFO_2A*>(printerInfo.bytes.get());
+    const DWORD status = info->Status;
+    const DWORD jobCount = info->cJobs;
+
+    jobStatuses.clear();
+    if (jobCount > 0) {
+        fw::SpoolerBuffer jobs;
+        DWORD returned = 0;
+        const auto enumJobs = [&](BYTE* bytes, DWORD size, DWORD* needed) {
+            if (bytes)
+                ::ZeroMemory(bytes, size);
+            return ::EnumJobsA(printer, 0, jobCount, kLevelJobInfo2, bytes, size, needed, &returned);
+        };
+        if (fw::QuerySpooler(enumJobs, jobs, fw::SpoolerTraces::Off) != fw::SpoolerResult::Filled)
+            return false;
+        if (static_cast<uint64_t>(returned) * sizeof(JOB_INFO_2A) > jobs.size)
+            return false;
+        const auto* records = reinterpret_cast<const JOB_INFO_2A*>(jobs.bytes.get());
+        for (DWORD i = 0; i < returned; ++i)
+            jobStatuses.push_back(records[i].Status);
+    }
+    printerStatus = status;
+    return true;
+}
+
+} // namespace monitor
