@@ -8,7 +8,7 @@ WIN_BUILD := $(BUILD)/win
 HOST_BUILD := $(BUILD)/host
 ASAN_BUILD := $(BUILD)/host-asan
 
-.PHONY: all deps kit kits windows host asan test unit demo clean images
+.PHONY: all deps kit kits windows host asan test unit demo bench clean images
 
 all: kit
 
@@ -47,6 +47,14 @@ test: kit host asan
 demo: kit host
 	tools/demo.sh "$(OUT)/kit-$$(cat $(WIN_BUILD)/model_id.txt)" \
 	    "$(CURDIR)/$(WIN_BUILD)/robot.exe" "$(OUT)/demo"
+
+# Figures only, never a pass/fail: host logic timings (optimised build), then whole-process figures under Wine.
+BENCH_BUILD := $(BUILD)/host-bench
+bench: kit
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DMODEL_INDEX=$(MODEL_INDEX)
+	cmake --build $(BENCH_BUILD) -j$(JOBS) --target logic_bench
+	$(BENCH_BUILD)/tests/bench/logic_bench
+	tools/bench_wine.sh "$(OUT)/kit-$$(cat $(WIN_BUILD)/model_id.txt)" "$(CURDIR)/$(WIN_BUILD)" $${BENCH_SECONDS:-60}
 
 # Regenerates the committed icons, bitmaps and cursors (needs only python3).
 images:

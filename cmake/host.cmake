@@ -13,6 +13,7 @@ add_library(kit_logic STATIC ${CATALOGUE_SOURCES} ${MONITOR_LOGIC_SOURCES} ${SET
 target_include_directories(kit_logic PUBLIC ${CATALOGUE_INCLUDES} "${CMAKE_SOURCE_DIR}")
 
 add_subdirectory(tests/unit)
+add_subdirectory(tests/bench)
 add_subdirectory(tests/e2e)
 
 # A model index outside the table must stop configuration with a clear message.

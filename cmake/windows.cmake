@@ -41,6 +41,7 @@ set_source_files_properties(monitor/res/monitor.rc PROPERTIES OBJECT_DEPENDS
 add_subdirectory(tests/e2e/robot)
 # Test doubles for end-to-end scenarios; never part of a kit.
 add_subdirectory(tests/e2e/doubles/winspool)
+add_subdirectory(tests/bench/wine)
 
 # The kit folder, as shipped.
 add_custom_target(kit ALL
