@@ -11,6 +11,8 @@ add_compile_options(-Wall -Wextra -Werror)
 
 add_library(kit_logic STATIC ${CATALOGUE_SOURCES} ${MONITOR_LOGIC_SOURCES} ${SETUP_LOGIC_SOURCES})
 target_include_directories(kit_logic PUBLIC ${CATALOGUE_INCLUDES} "${CMAKE_SOURCE_DIR}")
+# The driver's request handling is plain C, tested on the host like the rest of the logic.
+target_sources(kit_logic PRIVATE driver/port_request.c)
 
 add_subdirectory(tests/unit)
 add_subdirectory(tests/bench)

@@ -5,8 +5,8 @@ enable_language(RC)
 add_compile_definitions(WINVER=0x0600 _WIN32_WINNT=0x0600 _WIN32_IE=0x0600 NOMINMAX STRICT)
 add_compile_options(-Os -Wall -Wextra -Werror)
 set(WIN_LINK_OPTIONS -static -s)
-# windres needs windows.h's include folder and our resource.h.
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/monitor/res")
+# windres finds our resource.h and the built driver image by these folders.
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/monitor/res -I${CMAKE_BINARY_DIR}/driver")
 
 set(FRAMEWORK_SOURCES
     framework/controls.cpp
@@ -38,9 +38,15 @@ target_link_libraries(monitor PRIVATE comctl32 winspool setupapi wbemuuid ole32 
 set_source_files_properties(monitor/res/monitor.rc PROPERTIES OBJECT_DEPENDS
     "${CMAKE_SOURCE_DIR}/monitor/res/monitor.manifest;${CMAKE_SOURCE_DIR}/monitor/res/resource.h")
 
+# The port I/O driver, embedded in the monitor as resource BIN 164.
+add_subdirectory(driver)
+add_dependencies(monitor hwinterface_sys)
+set_property(SOURCE monitor/res/monitor.rc APPEND PROPERTY OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/driver/hwinterface.sys")
+
 add_subdirectory(tests/e2e/robot)
 # Test doubles for end-to-end scenarios; never part of a kit.
 add_subdirectory(tests/e2e/doubles/winspool)
+add_subdirectory(tests/e2e/doubles/hwinterface)
 add_subdirectory(tests/bench/wine)
 
 # The kit folder, as shipped.

@@ -71,7 +71,6 @@ NTSTATUS port_device_create(PDRIVER_OBJECT driver, port_reader read, const void*
     if (context_size != 0) {
         RtlCopyMemory(extension->context, context, context_size);
     }
-    device->Flags |= DO_BUFFERED_IO;
 
     status = IoCreateSymbolicLink(&link_name, &device_name);
     if (!NT_SUCCESS(status)) {

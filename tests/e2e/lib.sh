@@ -79,24 +79,28 @@ e2e_start() {
 
 robot() { wine "$ROBOT_EXE" "$@" 2>>"$E2E_WORK/robot.log"; }
 
+# Both checks count a failure and answer it, so that `check ... || return 1` stops a scenario whose
+# later steps make no sense without this one.
 check() { # check DESCRIPTION COMMAND...: a named assertion on a command's exit code
     local what=$1
     shift
     if "$@"; then
         e2e_log "ok:   $what"
-    else
-        e2e_log "FAIL: $what"
-        E2E_FAILURES=$((E2E_FAILURES + 1))
+        return 0
     fi
+    e2e_log "FAIL: $what"
+    E2E_FAILURES=$((E2E_FAILURES + 1))
+    return 1
 }
 
 check_eq() { # check_eq DESCRIPTION EXPECTED ACTUAL
     if [ "$2" == "$3" ]; then
         e2e_log "ok:   $1"
-    else
-        e2e_log "FAIL: $1: expected [$2], got [$3]"
-        E2E_FAILURES=$((E2E_FAILURES + 1))
+        return 0
     fi
+    e2e_log "FAIL: $1: expected [$2], got [$3]"
+    E2E_FAILURES=$((E2E_FAILURES + 1))
+    return 1
 }
 
 # Saves a picture of the screen, or of one window when a caption is given, under SCREENSHOT_DIR.

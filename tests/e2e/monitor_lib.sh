@@ -98,3 +98,29 @@ monitor_wait_text() {
 # The model's USB printer arriving or leaving, as the system announces it to the monitor's window.
 USB_PRINTER_NAME='\\?\USB#VID_6A2F&PID_1101#qrv-225voyg#{a5dcbf10-6530-11d2-901f-00c04fb951ed}'
 usb_event() { robot devchange --caption "$MONITOR_CAPTION" --event "$1" --name "${2:-$USB_PRINTER_NAME}"; }
+
+# The port driver's double as the running "hwinterface" service, answering StatusByte; created before the
+# monitor starts, with the absolute image path Wine needs (the monitor's own create then finds it exists).
+PORT_DRIVER_KEY='HKLM\SYSTEM\CurrentControlSet\Services\hwinterface'
+port_driver_double_running() {
+    cp "$PORT_DRIVER_DOUBLE" "$WINEPREFIX/drive_c/windows/system32/drivers/hwinterface.sys" || return 1
+    robot service-create --name hwinterface --image 'C:\windows\system32\drivers\hwinterface.sys' \
+        --start system || return 1
+    [ "$(robot service-start --name hwinterface)" = 0 ]
+}
+
+status_byte() { robot reg-set --key "$PORT_DRIVER_KEY" --value StatusByte --type dword --data "$1"; }
+
+# The I/O range Plug and Play gave the port LPT1: (0x378, 8 ports) where the monitor looks it up when no
+# WMI entity names "(LPT1)", as under Wine.
+lpt1_resources() {
+    # count 1 | Isa, bus 0, version 1, revision 1, 1 partial | port, shared, flags 0x11, 0x378, length 8
+    robot reg-set --key 'HKLM\SYSTEM\CurrentControlSet\Enum\(LPT1)\Control' --value AllocConfig \
+        --type resource_list \
+        --data "01000000 01000000 00000000 0100 0100 01000000 01 01 1100 7803000000000000 08000000"
+}
+
+# Pixels of one exact colour (#RRGGBB) in the heading of a window screenshot.
+heading_pixels() {
+    convert "$1" -crop 250x30+120+30 +repage txt:- | grep -c -i "$2"
+}

@@ -46,22 +46,27 @@ std::string state_name(DWORD state) {
     return std::to_string(state);
 }
 
-// Opens --name with `access`; answers 0 or the Win32 error of the call that failed.
-DWORD open_service(const Args& args, DWORD access, ServiceOwner& manager, ServiceOwner& service) {
+struct Failure {
+    DWORD error;
+    const char* call;
+};
+
+// Opens --name with `access`; on failure names the call and its Win32 error.
+Failure open_service(const Args& args, DWORD access, ServiceOwner& manager, ServiceOwner& service) {
     manager.reset(OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT));
     if (!manager) {
-        return GetLastError();
+        return {GetLastError(), "OpenSCManager"};
     }
     service.reset(OpenServiceA(manager.get(), args.text("--name").c_str(), access));
-    return service ? ERROR_SUCCESS : GetLastError();
+    return {service ? ERROR_SUCCESS : GetLastError(), "OpenService"};
 }
 
 // A missing service is "false" (exit 1), any other failure a failed call (exit 4).
-int open_failed(const Args& args, DWORD error) {
-    if (error == ERROR_SERVICE_DOES_NOT_EXIST) {
+int open_failed(const Args& args, const Failure& failure) {
+    if (failure.error == ERROR_SERVICE_DOES_NOT_EXIST) {
         return report(kFalse, "no service " + args.text("--name"));
     }
-    return win32_error_code("OpenService", error);
+    return win32_error_code(failure.call, failure.error);
 }
 
 bool query_state(SC_HANDLE service, DWORD& state) {
@@ -102,12 +107,12 @@ int cmd_service_start(const Args& args) {
     }
     ServiceOwner manager;
     ServiceOwner service;
-    DWORD error = open_service(args, SERVICE_START, manager, service);
-    if (error == ERROR_SUCCESS && !StartServiceA(service.get(), 0, nullptr)) {
-        error = GetLastError();
+    Failure failure = open_service(args, SERVICE_START, manager, service);
+    if (failure.error == ERROR_SUCCESS && !StartServiceA(service.get(), 0, nullptr)) {
+        failure = {GetLastError(), "StartService"};
     }
-    print_line(std::to_string(error));
-    return error == ERROR_SUCCESS ? kDone : win32_error_code("StartService", error);
+    print_line(std::to_string(failure.error));
+    return failure.error == ERROR_SUCCESS ? kDone : win32_error_code(failure.call, failure.error);
 }
 
 // Asks the service to stop and waits up to --timeout until it has.
@@ -118,8 +123,9 @@ int cmd_service_stop(const Args& args) {
     }
     ServiceOwner manager;
     ServiceOwner service;
-    if (DWORD error = open_service(args, SERVICE_STOP | SERVICE_QUERY_STATUS, manager, service)) {
-        return open_failed(args, error);
+    const Failure failure = open_service(args, SERVICE_STOP | SERVICE_QUERY_STATUS, manager, service);
+    if (failure.error != ERROR_SUCCESS) {
+        return open_failed(args, failure);
     }
     SERVICE_STATUS status{};
     if (!ControlService(service.get(), SERVICE_CONTROL_STOP, &status)) {
@@ -143,8 +149,9 @@ int cmd_service_delete(const Args& args) {
     }
     ServiceOwner manager;
     ServiceOwner service;
-    if (DWORD error = open_service(args, DELETE, manager, service)) {
-        return open_failed(args, error);
+    const Failure failure = open_service(args, DELETE, manager, service);
+    if (failure.error != ERROR_SUCCESS) {
+        return open_failed(args, failure);
     }
     return DeleteService(service.get()) ? kDone : win32_error("DeleteService");
 }
@@ -156,8 +163,9 @@ int cmd_service_state(const Args& args) {
     }
     ServiceOwner manager;
     ServiceOwner service;
-    if (DWORD error = open_service(args, SERVICE_QUERY_STATUS, manager, service)) {
-        return open_failed(args, error);
+    const Failure failure = open_service(args, SERVICE_QUERY_STATUS, manager, service);
+    if (failure.error != ERROR_SUCCESS) {
+        return open_failed(args, failure);
     }
     DWORD state = 0;
     if (!query_state(service.get(), state)) {
