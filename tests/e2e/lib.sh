@@ -20,6 +20,9 @@ e2e_make_prefix() {
     WINEPREFIX=$prefix wineboot -i >/dev/null 2>&1 || return 1
     WINEPREFIX=$prefix wine winecfg -v vista >/dev/null 2>&1 || return 1
     WINEPREFIX=$prefix wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1 || return 1
+    # A crashing program must end, not wait behind Wine's crash dialog until the test times out.
+    WINEPREFIX=$prefix wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+        >/dev/null 2>&1 || return 1
     WINEPREFIX=$prefix wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1024x768 /f \
         >/dev/null 2>&1 || return 1
     # Debian's 32-bit Wine does not find its own fonts (Tahoma for "MS Shell Dlg", Marlett for the caption

@@ -124,3 +124,9 @@ lpt1_resources() {
 heading_pixels() {
     convert "$1" -crop 250x30+120+30 +repage txt:- | grep -c -i "$2"
 }
+
+# A printer of the model in Wine's own spooler, on the given port.
+real_printer_on() {
+    robot add-driver --name "$PRINTER_NAME" &&
+        robot add-printer --printer "$PRINTER_NAME" --port "$1" --driver "$PRINTER_NAME"
+}

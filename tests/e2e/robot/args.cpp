@@ -16,7 +16,7 @@ const char* const kValueOptions[] = {
     "--msg",     "--wparam",   "--lparam", "--event",  "--uid",     "--text",    "--index",   "--point",
     "--name",    "--guid",     "--key",    "--value",  "--type",    "--data",    "--printer", "--port",
     "--driver",  "--datatype", "--exe",    "--ms",     "--out",     "--via",     "--image",   "--start",
-    "--address", "--device",   "--code",   "--in-len", "--out-len",
+    "--address", "--device",   "--code",   "--in-len", "--out-len", "--file",
 };
 const char* const kFlagOptions[] = {"--all"};
 

@@ -12,6 +12,7 @@ namespace {
 
 const char kPortsKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Ports";
 const char kPrintersKey[] = "System\\CurrentControlSet\\Control\\Print\\Printers\\";
+const char kWinePostScriptDriver[] = "Z:\\usr\\lib\\i386-linux-gnu\\wine\\i386-windows\\wineps.drv";
 
 void close_printer(HANDLE printer) {
     ClosePrinter(printer);
@@ -220,4 +221,39 @@ int cmd_del_printer(const Args& args) {
         return code;
     }
     return DeletePrinter(printer.get()) ? kDone : win32_error("DeletePrinter");
+}
+
+// --name N [--file PATH]: a printer driver whose every file is one existing DLL, copied into the spooler's
+// driver folder first, so that printers can be added. The default is Wine's own PostScript driver (as
+// Debian installs it): Wine's spooler loads the driver when a printer is added, and a placeholder crashes.
+int cmd_add_driver(const Args& args) {
+    if (!args.require("--name")) {
+        return kUsage;
+    }
+    std::string name = args.text("--name");
+    const std::string source = args.text("--file", kWinePostScriptDriver);
+    char folder[MAX_PATH] = {};
+    DWORD needed = 0;
+    if (!GetPrinterDriverDirectoryA(nullptr, nullptr, 1, reinterpret_cast<BYTE*>(folder), sizeof folder,
+                                    &needed)) {
+        return win32_error("GetPrinterDriverDirectory");
+    }
+    const size_t slash = source.find_last_of('\\');
+    std::string file = source.substr(slash == std::string::npos ? 0 : slash + 1);
+    const std::string target = std::string(folder) + "\\" + file;
+    if (!CopyFileA(source.c_str(), target.c_str(), FALSE)) {
+        return win32_error("CopyFile");
+    }
+    std::string environment = "Windows NT x86";
+    DRIVER_INFO_3A info{};
+    info.cVersion = 3;
+    info.pName = &name[0];
+    info.pEnvironment = &environment[0];
+    info.pDriverPath = &file[0];
+    info.pDataFile = &file[0];
+    info.pConfigFile = &file[0];
+    if (!AddPrinterDriverA(nullptr, 3, reinterpret_cast<BYTE*>(&info))) {
+        return win32_error("AddPrinterDriver");
+    }
+    return kDone;
 }

@@ -46,6 +46,7 @@ int cmd_set_printer_port(const Args& args);
 int cmd_ports(const Args& args);
 int cmd_add_port(const Args& args);
 int cmd_add_printer(const Args& args);
+int cmd_add_driver(const Args& args);
 int cmd_del_printer(const Args& args);
 // Services and the port driver
 int cmd_service_create(const Args& args);

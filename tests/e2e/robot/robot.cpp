@@ -57,6 +57,7 @@ const Command kCommands[] = {
     {"set-printer-port", cmd_set_printer_port, "--printer P --port PORT", "move the printer to a port"},
     {"ports", cmd_ports, "", "ports: name<TAB>description"},
     {"add-port", cmd_add_port, "--port PORT", "add a local port"},
+    {"add-driver", cmd_add_driver, "--name N [--file PATH]", "add a printer driver made of one DLL"},
     {"add-printer", cmd_add_printer, "--printer P --port PORT --driver D [--datatype RAW]", "add a printer"},
     {"del-printer", cmd_del_printer, "--printer P", "delete a printer"},
     {"service-create", cmd_service_create, "--name N --image PATH [--start system|demand]",
