@@ -2,6 +2,9 @@
 // nothing else, measured beside the monitor in the same Wine session.
 #include <windows.h>
 
+#include <cstring>
+#include <initializer_list>
+
 namespace {
 
 INT_PTR CALLBACK BareDialogProc(HWND dialog, UINT msg, WPARAM, LPARAM) {
@@ -24,7 +27,14 @@ INT_PTR CALLBACK BareDialogProc(HWND dialog, UINT msg, WPARAM, LPARAM) {
 
 } // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+    // "--with-monitor-dlls": also load the system libraries the monitor needs for its tray icon, common
+    // controls, USB search and spooler, to tell their cost from the monitor's own.
+    const bool withDlls = std::strstr(commandLine, "--with-monitor-dlls") != nullptr;
+    if (withDlls) {
+        for (const char* library : {"comctl32.dll", "shell32.dll", "setupapi.dll", "winspool.drv"})
+            ::LoadLibraryA(library);
+    }
     // An empty template: popup, captioned, not visible, no controls.
     struct {
         DLGTEMPLATE header;
@@ -36,7 +46,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     HWND dialog = ::CreateDialogIndirectParamA(instance, &dialogTemplate.header, nullptr, BareDialogProc, 0);
     if (!dialog)
         return 1;
-    ::SetWindowTextA(dialog, "Bare Dialog");
+    ::SetWindowTextA(dialog, withDlls ? "Bare Dialog With Dlls" : "Bare Dialog");
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
         if (!::IsDialogMessageA(dialog, &msg)) {
