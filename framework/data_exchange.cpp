@@ -8,7 +8,9 @@ void DDX_Text(CDataExchange* dx, int controlId, std::string& value) {
     if (!control)
         return;
     if (!dx->m_bSaveAndValidate) {
-        ::SetWindowTextA(control, value.c_str());
+        // Unchanged text is not set again: the exchange runs every second and a repaint costs more.
+        if (WindowText(control) != value)
+            ::SetWindowTextA(control, value.c_str());
         return;
     }
     value = WindowText(control);

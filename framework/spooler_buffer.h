@@ -58,4 +58,18 @@ SpoolerResult QuerySpooler(Query query, SpoolerBuffer& out, SpoolerTraces traces
     return SpoolerResult::Filled;
 }
 
+// The per-tick form: the buffer kept from the last call is tried first, so that a queue that did not
+// grow costs one call instead of two. Falls back to the two-call pattern (without traces).
+template <typename Query>
+bool QuerySpoolerReusing(Query query, SpoolerBuffer& kept) {
+    if (kept.size > 0) {
+        DWORD needed = 0;
+        if (query(kept.bytes.get(), kept.size, &needed))
+            return true;
+        if (::GetLastError() != ERROR_INSUFFICIENT_BUFFER)
+            return false;
+    }
+    return QuerySpooler(query, kept, SpoolerTraces::Off) == SpoolerResult::Filled;
+}
+
 } // namespace fw

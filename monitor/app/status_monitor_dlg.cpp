@@ -242,7 +242,7 @@ bool CStatusMonitorDlg::HasPortNameChanged() {
     const std::optional<std::string> recorded = monitor::ReadRecordedPortName(DisplayName());
     std::optional<std::string> reported;
     std::string port;
-    if (!recorded && m_hPrinter && monitor::QueryPrinterPortName(m_hPrinter.Get(), port))
+    if (!recorded && m_hPrinter && monitor::QueryPrinterPortName(m_hPrinter.Get(), m_tickBuffers, port))
         reported = port;
     return monitor::PortNameChanged(recorded, reported, PortName);
 }
@@ -251,7 +251,7 @@ void CStatusMonitorDlg::UpdateQueueStatus() {
     JobStatus = monitor::kNoJob;
     uint32_t printerStatus = 0;
     std::vector<uint32_t> jobs;
-    if (!m_hPrinter || !monitor::GetPrinterAndJobs(m_hPrinter.Get(), printerStatus, jobs))
+    if (!m_hPrinter || !monitor::GetPrinterAndJobs(m_hPrinter.Get(), m_tickBuffers, printerStatus, jobs))
         return;
     QueueStatus = printerStatus;
     JobStatus = monitor::PickJobStatus(QueueStatus, jobs);

@@ -9,6 +9,7 @@
 #include "framework/dialog.h"
 #include "framework/handles.h"
 #include "monitor/port/parallel_port_win32.h"
+#include "monitor/port/spooler_win32.h"
 #include "poller_win32.h"
 #include "status_machine.h"
 #include "sys_tray.h"
@@ -74,6 +75,7 @@ private:
 
     // Inputs of the status state machine, and what it keeps between ticks.
     fw::PrinterHandle m_hPrinter;
+    monitor::TickBuffers m_tickBuffers;
     std::string PortName;
     std::string PortKind;
     uint32_t QueueStatus = 0;

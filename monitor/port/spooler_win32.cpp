@@ -1,8 +1,6 @@
-// Spooler calls behind the buffer pattern. Job records are only read within the bytes the spooler filled,
-// so a queue that grows between the two calls gives "no information" for that tick, never an overrun.
+// Spooler calls behind the buffer pattern. Job records are only read within the buffer the spooler was
+// given, so a queue that grows between two calls gives "no information" for that tick, never an overrun.
 #include "spooler_win32.h"
-
-#include "framework/spooler_buffer.h"
 
 namespace monitor {
 
@@ -11,11 +9,10 @@ constexpr DWORD kLevelPrinterInfo2 = 2;
 constexpr DWORD kLevelPrinterInfo5 = 5;
 constexpr DWORD kLevelJobInfo2 = 2;
 
-fw::SpoolerResult QueryPrinterInfo(HANDLE printer, DWORD level, fw::SpoolerBuffer& buffer, fw::SpoolerTraces traces,
-                                   fw::FirstCall first) {
-    return fw::QuerySpooler(
-        [&](BYTE* bytes, DWORD size, DWORD* needed) { return ::GetPrinterA(printer, level, bytes, size, needed); },
-        buffer, traces, first);
+auto GetPrinterCall(HANDLE printer, DWORD level) {
+    return [printer, level](BYTE* bytes, DWORD size, DWORD* needed) {
+        return ::GetPrinterA(printer, level, bytes, size, needed);
+    };
 }
 } // namespace
 
@@ -32,7 +29,8 @@ fw::PrinterHandle OpenPrinterAllAccess(const std::string& printerName) {
 
 PortRead ReadPrinterPortName(HANDLE printer, std::string& portName) {
     fw::SpoolerBuffer buffer;
-    switch (QueryPrinterInfo(printer, kLevelPrinterInfo5, buffer, fw::SpoolerTraces::On, fw::FirstCall::Scratch)) {
+    switch (fw::QuerySpooler(GetPrinterCall(printer, kLevelPrinterInfo5), buffer, fw::SpoolerTraces::On,
+                             fw::FirstCall::Scratch)) {
     case fw::SpoolerResult::Filled:
         break;
     case fw::SpoolerResult::SecondFailed:
@@ -47,10 +45,9 @@ PortRead ReadPrinterPortName(HANDLE printer, std::string& portName) {
     return PortRead::Read;
 }
 
-bool QueryPrinterPortName(HANDLE printer, std::string& portName) {
-    fw::SpoolerBuffer buffer;
-    if (QueryPrinterInfo(printer, kLevelPrinterInfo5, buffer, fw::SpoolerTraces::Off, fw::FirstCall::NoBuffer) !=
-            fw::SpoolerResult::Filled ||
+bool QueryPrinterPortName(HANDLE printer, TickBuffers& buffers, std::string& portName) {
+    fw::SpoolerBuffer& buffer = buffers.portInfo;
+    if (!fw::QuerySpoolerReusing(GetPrinterCall(printer, kLevelPrinterInfo5), buffer) ||
         buffer.size < sizeof(PRINTER_INFO_5A))
         return false;
     const auto* info = reinterpret_cast<const PRINTER_INFO_5A*>(buffer.bytes.get());
@@ -58,10 +55,10 @@ bool QueryPrinterPortName(HANDLE printer, std::string& portName) {
     return true;
 }
 
-bool GetPrinterAndJobs(HANDLE printer, uint32_t& printerStatus, std::vector<uint32_t>& jobStatuses) {
-    fw::SpoolerBuffer printerInfo;
-    if (QueryPrinterInfo(printer, kLevelPrinterInfo2, printerInfo, fw::SpoolerTraces::Off,
-                         fw::FirstCall::NoBuffer) != fw::SpoolerResult::Filled ||
+bool GetPrinterAndJobs(HANDLE printer, TickBuffers& buffers, uint32_t& printerStatus,
+                       std::vector<uint32_t>& jobStatuses) {
+    fw::SpoolerBuffer& printerInfo = buffers.printerInfo;
+    if (!fw::QuerySpoolerReusing(GetPrinterCall(printer, kLevelPrinterInfo2), printerInfo) ||
         printerInfo.size < sizeof(PRINTER_INFO_2A))
         return false;
     const auto* info = reinterpret_cast<const PRINTER_INFO_2A*>(printerInfo.bytes.get());
@@ -70,14 +67,14 @@ bool GetPrinterAndJobs(HANDLE printer, uint32_t& printerStatus, std::vector<uint
 
     jobStatuses.clear();
     if (jobCount > 0) {
-        fw::SpoolerBuffer jobs;
+        fw::SpoolerBuffer& jobs = buffers.jobs;
         DWORD returned = 0;
         const auto enumJobs = [&](BYTE* bytes, DWORD size, DWORD* needed) {
             if (bytes)
                 ::ZeroMemory(bytes, size);
             return ::EnumJobsA(printer, 0, jobCount, kLevelJobInfo2, bytes, size, needed, &returned);
         };
-        if (fw::QuerySpooler(enumJobs, jobs, fw::SpoolerTraces::Off) != fw::SpoolerResult::Filled)
+        if (!fw::QuerySpoolerReusing(enumJobs, jobs))
             return false;
         if (static_cast<uint64_t>(returned) * sizeof(JOB_INFO_2A) > jobs.size)
             return false;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/handles.h"
+#include "framework/spooler_buffer.h"
 
 namespace monitor {
 
@@ -17,10 +18,18 @@ enum class PortRead { Read, NotAsked, Failed };
 // the allocation failed; Failed: the second call did.
 PortRead ReadPrinterPortName(HANDLE printer, std::string& portName);
 
-// The same without traces, for the per-tick port check; false when the spooler cannot say.
-bool QueryPrinterPortName(HANDLE printer, std::string& portName);
+// Buffers the per-tick queries keep from one tick to the next.
+struct TickBuffers {
+    fw::SpoolerBuffer portInfo;
+    fw::SpoolerBuffer printerInfo;
+    fw::SpoolerBuffer jobs;
+};
+
+// The port without traces, for the per-tick port check; false when the spooler cannot say.
+bool QueryPrinterPortName(HANDLE printer, TickBuffers& buffers, std::string& portName);
 
 // The printer's status word and the status words of its jobs in queue order.
-bool GetPrinterAndJobs(HANDLE printer, uint32_t& printerStatus, std::vector<uint32_t>& jobStatuses);
+bool GetPrinterAndJobs(HANDLE printer, TickBuffers& buffers, uint32_t& printerStatus,
+                       std::vector<uint32_t>& jobStatuses);
 
 } // namespace monitor
