@@ -5,30 +5,12 @@
 #include <windows.h>
 #include <wbemidl.h>
 
+#include "framework/com_ptr.h"
 #include "monitor/port/pnp_entity_match.h"
 
 namespace monitor {
 
 namespace {
-
-template <typename Interface>
-class ComPtr {
-public:
-    ComPtr() = default;
-    ~ComPtr() {
-        if (m_p)
-            m_p->Release();
-    }
-    ComPtr(const ComPtr&) = delete;
-    ComPtr& operator=(const ComPtr&) = delete;
-    Interface* operator->() const { return m_p; }
-    Interface* Get() const { return m_p; }
-    Interface** Put() { return &m_p; }
-    void** PutVoid() { return reinterpret_cast<void**>(&m_p); }
-
-private:
-    Interface* m_p = nullptr;
-};
 
 class ComScope {
 public:
@@ -81,7 +63,7 @@ private:
     BSTR m_value;
 };
 
-bool ConnectToCimv2(ComPtr<IWbemLocator>& locator, ComPtr<IWbemServices>& services) {
+bool ConnectToCimv2(fw::ComPtr<IWbemLocator>& locator, fw::ComPtr<IWbemServices>& services) {
     // Another part of the process may already have set COM security: that is no reason to give up.
     const HRESULT security = ::CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_DEFAULT,
                                                     RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE, nullptr);
@@ -104,20 +86,20 @@ bool FindParallelDeviceId(std::string& lptDeviceKey) {
     ComScope com;
     if (!com.Ok())
         return false;
-    ComPtr<IWbemLocator> locator;
-    ComPtr<IWbemServices> services;
+    fw::ComPtr<IWbemLocator> locator;
+    fw::ComPtr<IWbemServices> services;
     if (!ConnectToCimv2(locator, services))
         return false;
 
     Bstr language(L"WQL");
     Bstr query(L"SELECT * FROM Win32_PnPEntity");
-    ComPtr<IEnumWbemClassObject> entities;
+    fw::ComPtr<IEnumWbemClassObject> entities;
     if (FAILED(services->ExecQuery(language.Get(), query.Get(), WBEM_FLAG_FORWARD_ONLY | WBEM_FLAG_RETURN_IMMEDIATELY,
                                    nullptr, entities.Put())))
         return false;
 
     for (;;) {
-        ComPtr<IWbemClassObject> entity;
+        fw::ComPtr<IWbemClassObject> entity;
         ULONG returned = 0;
         if (entities->Next(WBEM_INFINITE, 1, entity.Put(), &returned) != WBEM_S_NO_ERROR || returned == 0)
             break;

@@ -127,10 +127,10 @@ void CInstaller::RegisterMonitorStartup() {
 void CInstaller::CreateMonitorShortcut() {
     const std::string description = "Shortcut to Status Monitor - " + m_model.displayName;
     // The drive of the user's Programs folder; without it, the drive the system lives on.
-    std::optional<std::string> programs = m_system.ReadProgramsFolder();
-    if (programs && programs->size() >= kProgramsBufferSize)
-        programs.reset();
-    std::string drive = programs && !programs->empty() ? programs->substr(0, 1) : std::string();
+    std::string drive;
+    const std::optional<std::string> programs = m_system.ReadProgramsFolder();
+    if (programs.has_value() && !programs->empty() && programs->size() < kProgramsBufferSize)
+        drive = programs->substr(0, 1);
     if (drive.empty()) {
         const std::string windows = m_system.WindowsDirectory();
         drive = windows.empty() ? "C" : windows.substr(0, 1);

@@ -5,10 +5,10 @@ MONITOR_CAPTION="QRV KDP 225 Voyager - Status Monitor"
 MONITOR_EXE_NAME="$MODEL_ID.exe"
 WM_TRAY_NOTIFY=1039
 
-# Starts the kit's monitor and waits for its (hidden) main window; sets MONITOR_PID (unix) and
-# MONITOR_WINPID (Windows).
+# Starts the kit's monitor (or the copy at the given path) and waits for its hidden main window; sets
+# MONITOR_PID (unix) and MONITOR_WINPID (Windows).
 monitor_start() {
-    e2e_start "$KIT_DIR/STM/$MONITOR_EXE_NAME"
+    e2e_start "${1:-$KIT_DIR/STM/$MONITOR_EXE_NAME}"
     MONITOR_PID=$E2E_LAST_PID
     robot find --caption "$MONITOR_CAPTION" --timeout 15000 >/dev/null || return 1
     MONITOR_WINPID=$(robot proc --exe "$MONITOR_EXE_NAME" | head -n1)
@@ -76,14 +76,8 @@ monitor_place_with_spooler_double() {
     MONITOR_COPY='C:\monitor\'$MONITOR_EXE_NAME
 }
 
-# Like monitor_start, for the copy placed by monitor_place_with_spooler_double.
-monitor_start_copy() {
-    e2e_start "$MONITOR_COPY"
-    MONITOR_PID=$E2E_LAST_PID
-    robot find --caption "$MONITOR_CAPTION" --timeout 15000 >/dev/null || return 1
-    MONITOR_WINPID=$(robot proc --exe "$MONITOR_EXE_NAME" | head -n1)
-    [ -n "$MONITOR_WINPID" ]
-}
+# monitor_start for the copy placed by monitor_place_with_spooler_double.
+monitor_start_copy() { monitor_start "$MONITOR_COPY"; }
 
 # Waits up to a timeout (ms, default 6000) until control ID shows exactly TEXT.
 monitor_wait_text() {
