@@ -13,6 +13,8 @@ add_library(kit_logic STATIC ${CATALOGUE_SOURCES} ${MONITOR_LOGIC_SOURCES} ${SET
 target_include_directories(kit_logic PUBLIC ${CATALOGUE_INCLUDES} "${CMAKE_SOURCE_DIR}")
 # The driver's request handling is plain C, tested on the host like the rest of the logic.
 target_sources(kit_logic PRIVATE driver/port_request.c)
+# The uninstaller's decisions (which printers and files belong to the model) are logic as well.
+target_sources(kit_logic PRIVATE kit/uninstall/removal_names.cpp kit/uninstall/uninstaller.cpp)
 
 add_subdirectory(tests/unit)
 add_subdirectory(tests/bench)

@@ -15,10 +15,13 @@ set(FRAMEWORK_SOURCES
     framework/win_app.cpp
     framework/wnd.cpp)
 
+# Our thin application and dialog layer, linked into both programs and the test programs.
+add_library(framework STATIC ${FRAMEWORK_SOURCES})
+target_include_directories(framework PUBLIC "${CMAKE_SOURCE_DIR}")
+
 add_executable(monitor WIN32
     ${CATALOGUE_SOURCES}
     ${MONITOR_LOGIC_SOURCES}
-    ${FRAMEWORK_SOURCES}
     monitor/app/poller_win32.cpp
     monitor/app/status_cursor_win32.cpp
     monitor/app/status_monitor_app.cpp
@@ -34,7 +37,8 @@ add_executable(monitor WIN32
 target_include_directories(monitor PRIVATE ${CATALOGUE_INCLUDES})
 set_target_properties(monitor PROPERTIES OUTPUT_NAME "${MODEL_ID}")
 target_link_options(monitor PRIVATE ${WIN_LINK_OPTIONS})
-target_link_libraries(monitor PRIVATE comctl32 winspool setupapi wbemuuid ole32 oleaut32 uuid shell32 gdi32 user32)
+target_link_libraries(monitor PRIVATE framework comctl32 winspool setupapi wbemuuid ole32 oleaut32 uuid shell32
+    gdi32 user32)
 set_source_files_properties(monitor/res/monitor.rc PROPERTIES OBJECT_DEPENDS
     "${CMAKE_SOURCE_DIR}/monitor/res/monitor.manifest;${CMAKE_SOURCE_DIR}/monitor/res/resource.h")
 
@@ -43,7 +47,20 @@ add_subdirectory(driver)
 add_dependencies(monitor hwinterface_sys)
 set_property(SOURCE monitor/res/monitor.rc APPEND PROPERTY OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/driver/hwinterface.sys")
 
+# The setup program's engine: staging, the please-wait window and the installer.
+add_library(setup_engine STATIC
+    ${CATALOGUE_SOURCES}
+    ${SETUP_LOGIC_SOURCES}
+    setup/install/current_model.cpp
+    setup/install/driver_directory_win32.cpp
+    setup/install/file_copy.cpp
+    setup/install/installer_system_win32.cpp)
+target_include_directories(setup_engine PUBLIC ${CATALOGUE_INCLUDES})
+target_link_libraries(setup_engine PUBLIC framework winspool setupapi shell32 ole32 uuid comctl32 gdi32 user32)
+
 add_subdirectory(tests/e2e/robot)
+add_subdirectory(tests/e2e/install_runner)
+add_subdirectory(tests/e2e/please_wait_probe)
 # Test doubles for end-to-end scenarios; never part of a kit.
 add_subdirectory(tests/e2e/doubles/winspool)
 add_subdirectory(tests/e2e/doubles/hwinterface)
@@ -55,3 +72,7 @@ add_custom_target(kit ALL
     COMMAND ${CMAKE_COMMAND} -E copy_if_different "$<TARGET_FILE:monitor>" "${KIT_DIR}/STM/${MODEL_ID}.exe"
     DEPENDS monitor
     COMMENT "Assembling ${KIT_DIR}")
+
+# The stand-in driver files and the uninstaller every kit carries.
+add_subdirectory(kit)
+add_dependencies(kit kit_files)

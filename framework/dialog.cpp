@@ -43,13 +43,25 @@ void CDialog::RunModalLoop() {
         }
         if (got == -1)
             break;
-        if (PreTranslateMessage(&msg))
+        // A modeless dialog of ours shown while this loop runs (the please-wait window over a port
+        // dialog) needs its own key handling, as the class library's loop gives it; all else goes here.
+        CDialog* target = FromWindow(msg.hwnd);
+        if (!target)
+            target = this;
+        if (target->PreTranslateMessage(&msg))
             continue;
-        if (m_hWnd && ::IsDialogMessageA(m_hWnd, &msg))
+        if (target->m_hWnd && ::IsDialogMessageA(target->m_hWnd, &msg))
             continue;
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }
+}
+
+CDialog* CDialog::FromWindow(HWND hwnd) {
+    HWND root = hwnd ? ::GetAncestor(hwnd, GA_ROOT) : nullptr;
+    if (!root || ::GetWindowLongPtrA(root, DWLP_DLGPROC) != reinterpret_cast<LONG_PTR>(StaticDialogProc))
+        return nullptr;
+    return reinterpret_cast<CDialog*>(::GetWindowLongPtrA(root, DWLP_USER));
 }
 
 BOOL CDialog::Create() {

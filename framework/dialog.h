@@ -29,7 +29,8 @@ protected:
     virtual BOOL OnInitDialog();
     virtual void OnOK();
     virtual void OnCancel();
-    // Sees each message of the modal loop before dispatch; TRUE swallows it.
+    // Sees each message of a modal loop that is meant for this dialog's windows before dispatch (the
+    // modal dialog also those meant for no dialog of ours); TRUE swallows it.
     virtual BOOL PreTranslateMessage(MSG* msg);
     virtual void DoDataExchange(CDataExchange* dx);
 
@@ -41,6 +42,8 @@ protected:
 
 private:
     static INT_PTR CALLBACK StaticDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    // The dialog of ours whose window is, or holds, hwnd; null for any other window.
+    static CDialog* FromWindow(HWND hwnd);
     INT_PTR DialogProc(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled);
     void RunModalLoop();
 

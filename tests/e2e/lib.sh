@@ -96,6 +96,9 @@ check() { # check DESCRIPTION COMMAND...: a named assertion on a command's exit 
     return 1
 }
 
+# For checks that something is absent: check "no value" not robot reg-has ...
+not() { ! "$@"; }
+
 check_eq() { # check_eq DESCRIPTION EXPECTED ACTUAL
     if [ "$2" == "$3" ]; then
         e2e_log "ok:   $1"

@@ -81,11 +81,11 @@ monitor_start_copy() { monitor_start "$MONITOR_COPY"; }
 
 # Waits up to a timeout (ms, default 6000) until control ID shows exactly TEXT.
 monitor_wait_text() {
-    local id=$1 want=$2 timeout=${3:-6000} waited=0
-    while [ "$(monitor_text "$id")" != "$want" ]; do
-        [ "$waited" -ge "$timeout" ] && return 1
+    local id=$1 want=$2 timeout=${3:-6000}
+    local deadline=$(($(date +%s%3N) + timeout)) # by the clock: a missing window makes each read slow
+    while [ "$(robot text --caption "$MONITOR_CAPTION" --id "$id" --timeout 500)" != "$want" ]; do
+        [ "$(date +%s%3N)" -ge "$deadline" ] && return 1
         sleep 0.2
-        waited=$((waited + 200))
     done
 }
 
