@@ -10,13 +10,12 @@
 #include "framework/message_box.h"
 #include "framework/wait_cursor.h"
 #include "setup/install/driver_directory_win32.h"
+#include "setup/install/installer.h"
 #include "setup/res/resource.h"
 
 namespace {
 // Relative patterns, so the shell takes the files from the directory the program was started in.
 constexpr char DriverFilePatterns[] = "*.GPD\0*.DLL\0*.INF\0*.HLP\0*.CAT\0*.EXE\0";
-constexpr char kSetupCaption[] = "QRVE Printer Driver - Setup";
-constexpr char kNoDriverDirectoryMessage[] = "Unexpected error 0x001C occured.";
 constexpr int kCopyFailedExitCode = 1;
 } // namespace
 
@@ -35,7 +34,7 @@ void CFileCopy::DoDataExchange(CDataExchange* dx) {
 void CFileCopy::StageDriverFiles() {
     CWaitCursor wait;
     if (!GetDriverDirectory()) {
-        ShowMessageBox(nullptr, kNoDriverDirectoryMessage, kSetupCaption, MB_OK | MB_ICONERROR);
+        ShowMessageBox(nullptr, setup::kErrorDirectory, setup::kSetupCaption, MB_OK | MB_ICONERROR);
         return;
     }
     // The shell has shown whatever went wrong; the installation cannot go on without the files.
