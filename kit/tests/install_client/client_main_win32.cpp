@@ -1,7 +1,7 @@
 // Entry point of kit_install_client.exe: runs one command (see kUsage) and reports on standard output.
 // The exit code is the number of failed steps (copy-inf: the Win32 error), 0 when all succeeded.
 #include "catalogue/model_catalogue.h"
-#include "install_steps_win32.h"
+#include "inf_store_win32.h"
 #include "model_index.h"
 #include "printer_queries_win32.h"
 #include "step_report.h"
@@ -13,8 +13,6 @@
 namespace {
 
 const char kUsage[] = "usage: kit_install_client names\n"
-                      "       kit_install_client install KIT_FOLDER PORT\n"
-                      "       kit_install_client add-printer NAME PORT\n"
                       "       kit_install_client copy-inf\n"
                       "       kit_install_client printer NAME\n"
                       "       kit_install_client caps NAME\n"
@@ -39,10 +37,6 @@ int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "names" && argc == 2)
         return ModelNames();
-    if (command == "install" && argc == 4)
-        return client::Install(argv[2], argv[3]);
-    if (command == "add-printer" && argc == 4)
-        return client::AddPrinterNamed(argv[2], argv[3]);
     if (command == "copy-inf" && argc == 2)
         return client::CopyInf();
     if (command == "printer" && argc == 3)
