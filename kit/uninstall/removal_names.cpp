@@ -8,9 +8,7 @@ namespace uninstall {
 
 namespace {
 
-constexpr char kShortcutFolderTail[] =
-    ":\\Documents and Settings\\All Users\\Start Menu\\Programs\\QRV Electronics";
-constexpr char kCopyOpening[] = " (Copy ";
+constexpr const char* kCopyOpening = setup::layout::kCopyNameOpening;
 constexpr size_t kMaxCopyDigits = 3; // the setup program stops at copy 999
 
 bool SameLetters(char a, char b) {
@@ -70,27 +68,30 @@ bool IsPrinterOfModel(const std::string& printerName, const std::string& display
         return true;
     const std::string rest = printerName.substr(displayName.size());
     return StartsWithIgnoringCase(rest, kCopyOpening) &&
-           IsCopyNumberTail(rest.substr(sizeof kCopyOpening - 1));
+           IsCopyNumberTail(rest.substr(std::char_traits<char>::length(kCopyOpening)));
 }
 
 std::string RunValueName(const std::string& modelId) {
-    return "QRVE" + modelId;
+    return setup::layout::RunValueName(modelId);
 }
 
+// The folder as a path to remove: without the closing backslash the installer's copy needs.
 std::string MonitorFolder(const std::string& driverDirectory) {
-    return driverDirectory + "\\STM";
+    std::string folder = setup::layout::MonitorFolder(driverDirectory);
+    folder.pop_back();
+    return folder;
 }
 
 std::string MonitorFile(const std::string& driverDirectory, const std::string& modelId) {
-    return MonitorFolder(driverDirectory) + "\\" + modelId + ".exe";
+    return setup::layout::InstalledMonitor(driverDirectory, modelId);
 }
 
 std::string ShortcutFolder(char drive) {
-    return std::string(1, drive) + kShortcutFolderTail;
+    return setup::layout::ShortcutFolder(drive);
 }
 
 std::string ShortcutFile(char drive, const std::string& modelId) {
-    return ShortcutFolder(drive) + "\\StatusMonitor" + modelId + ".LNK";
+    return setup::layout::ShortcutFile(drive, modelId);
 }
 
 std::vector<char> ShortcutDrives(const std::optional<std::string>& programsFolder,

@@ -6,12 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "setup/install/install_layout.h"
+
 namespace uninstall {
 
-// As the setup program writes them (setup/install/installer.cpp); both must change together.
-constexpr char kCaption[] = "QRVE Printer Driver - Setup";
-constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\QRV Electronics";
+// As the setup program writes them.
+constexpr const char* kCaption = setup::layout::kSetupCaption;
+constexpr const char* kRunKey = setup::layout::kRunKey;
+constexpr const char* kUninstallKey = setup::layout::kUninstallKey;
 constexpr char kQuietSwitch[] = "/quiet";
 
 std::string ConfirmText(const std::string& displayName);

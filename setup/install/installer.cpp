@@ -14,7 +14,6 @@ constexpr char kMaker[] = "QRV Electronics";
 constexpr char kMakerUrl[] = "http://www.qrv-electronics.example/";
 constexpr uint32_t kPrinterAttributes = 0x4 | 0x200; // default, do complete first
 constexpr char kUninstallDisplayName[] = "QRV Electronics Printer Software";
-constexpr char kShortcutFolderTail[] = ":\\Documents and Settings\\All Users\\Start Menu\\Programs\\QRV Electronics";
 constexpr size_t kProgramsBufferSize = 91;
 
 // RAII for the wait cursor around a step.
@@ -50,9 +49,9 @@ DriverRecord MakeDriverRecord(const ModelNames& model) {
 
 CInstaller::CInstaller(InstallerSystem& system, ModelNames model) : m_system(system), m_model(std::move(model)) {}
 
-std::string CInstaller::MonitorFolder() const { return m_pszDriverDir + "\\STM\\"; }
-std::string CInstaller::InstalledMonitor() const { return MonitorFolder() + m_model.modelId + ".exe"; }
-std::string CInstaller::UninstallerPath() const { return m_pszDriverDir + "\\Uninstall.exe"; }
+std::string CInstaller::MonitorFolder() const { return layout::MonitorFolder(m_pszDriverDir); }
+std::string CInstaller::InstalledMonitor() const { return layout::InstalledMonitor(m_pszDriverDir, m_model.modelId); }
+std::string CInstaller::UninstallerPath() const { return layout::UninstallerPath(m_pszDriverDir); }
 
 bool CInstaller::GetDriverDirectory() {
     std::string directory;
@@ -85,7 +84,7 @@ bool CInstaller::InstallPrinter() {
         error = TryAddPrinter(record);
     }
     for (int copy = 1; error == kErrorPrinterAlreadyExists && copy <= kMaxCopyNumber; ++copy) {
-        m_strPrinterName = m_model.displayName + " (Copy " + std::to_string(copy) + ")";
+        m_strPrinterName = layout::CopyName(m_model.displayName, copy);
         error = TryAddPrinter(record);
     }
     if (error == 0) {
@@ -121,7 +120,7 @@ bool CInstaller::CopyMonitor() {
 }
 
 void CInstaller::RegisterMonitorStartup() {
-    m_system.SetRunValue("QRVE" + m_model.modelId, MonitorFolder() + m_model.modelId);
+    m_system.SetRunValue(layout::RunValueName(m_model.modelId), MonitorFolder() + m_model.modelId);
 }
 
 void CInstaller::CreateMonitorShortcut() {
@@ -135,9 +134,8 @@ void CInstaller::CreateMonitorShortcut() {
         const std::string windows = m_system.WindowsDirectory();
         drive = windows.empty() ? "C" : windows.substr(0, 1);
     }
-    const std::string folder = drive + kShortcutFolderTail;
-    m_system.CreateFolder(folder);
-    const std::string linkFile = folder + "\\StatusMonitor" + m_model.modelId + ".LNK";
+    m_system.CreateFolder(layout::ShortcutFolder(drive[0]));
+    const std::string linkFile = layout::ShortcutFile(drive[0], m_model.modelId);
     if (linkFile.size() > kMaxPathLength)
         return;
     m_system.CreateShortcut(linkFile, InstalledMonitor(), description);

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "install_layout.h"
 #include "installer_system.h"
 
 namespace setup {
@@ -18,7 +19,7 @@ struct ModelNames {
     std::string hardwareId;
 };
 
-constexpr char kSetupCaption[] = "QRVE Printer Driver - Setup";
+using layout::kSetupCaption;
 constexpr char kTextDriverAndMonitor[] = " Printer Driver & Status Monitor installed successfully.";
 constexpr char kTextDriverOnly[] = " Printer Driver installed successfully.";
 constexpr char kErrorDirectory[] = "Unexpected error 0x001C occured.";
@@ -29,8 +30,7 @@ constexpr char kPrinterDriverUnknown[] = "Printer driver unknown.";
 // A port that never comes into existence must not keep the installer waiting for ever.
 constexpr int kMaxUnknownPortAttempts = 15;
 constexpr uint32_t kUnknownPortWaitMs = 2000;
-// Nobody installs a thousand copies; a spooler that keeps answering "exists" fails the step instead.
-constexpr int kMaxCopyNumber = 999;
+using layout::kMaxCopyNumber;
 // The system's own path buffers (MAX_PATH) and the monitor's source buffer.
 constexpr size_t kMaxPathLength = 259;
 constexpr size_t kMaxMonitorSourceLength = 148;

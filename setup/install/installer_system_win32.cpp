@@ -19,9 +19,7 @@
 namespace setup {
 
 namespace {
-constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char kShellFoldersKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-constexpr char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\QRV Electronics";
 constexpr DWORD kProgramsBufferSize = 91;
 constexpr int kWidePathSize = MAX_PATH;
 
@@ -129,7 +127,7 @@ uint32_t InstallerSystemWin32::CopyFileIntoFolder(const std::string& source, con
 
 bool InstallerSystemWin32::SetRunValue(const std::string& name, const std::string& data) {
     HKEY opened = nullptr;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_SET_VALUE, &opened) != ERROR_SUCCESS)
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, layout::kRunKey, 0, KEY_SET_VALUE, &opened) != ERROR_SUCCESS)
         return false;
     fw::RegKey key(opened);
     return SetStringValue(key.Get(), name, data);
@@ -178,7 +176,7 @@ void InstallerSystemWin32::CreateShortcut(const std::string& linkFile, const std
 
 bool InstallerSystemWin32::OpenUninstallKey() {
     HKEY opened = nullptr;
-    if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kUninstallKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+    if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, layout::kUninstallKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
                           nullptr, &opened, nullptr) != ERROR_SUCCESS)
         return false;
     m_uninstallKey.Reset(opened);
