@@ -238,33 +238,35 @@ void CStatusMonitorDlg::StopPortTimer() {
         m_nPortTimer = 0;
 }
 
-bool CStatusMonitorDlg::HasPortNameChanged() {
+bool CStatusMonitorDlg::HasPortNameChanged(const monitor::PrinterSnapshot* printer) {
     const std::optional<std::string> recorded = monitor::ReadRecordedPortName(DisplayName());
     std::optional<std::string> reported;
-    std::string port;
-    if (!recorded && m_hPrinter && monitor::QueryPrinterPortName(m_hPrinter.Get(), m_tickBuffers, port))
-        reported = port;
+    if (!recorded && printer)
+        reported = printer->portName;
     return monitor::PortNameChanged(recorded, reported, PortName);
 }
 
-void CStatusMonitorDlg::UpdateQueueStatus() {
+void CStatusMonitorDlg::UpdateQueueStatus(const monitor::PrinterSnapshot* printer) {
     JobStatus = monitor::kNoJob;
-    uint32_t printerStatus = 0;
     std::vector<uint32_t> jobs;
-    if (!m_hPrinter || !monitor::GetPrinterAndJobs(m_hPrinter.Get(), m_tickBuffers, printerStatus, jobs))
+    if (!printer || !monitor::QueryJobStatuses(m_hPrinter.Get(), m_tickBuffers, printer->jobCount, jobs))
         return;
-    QueueStatus = printerStatus;
+    QueueStatus = printer->status;
     JobStatus = monitor::PickJobStatus(QueueStatus, jobs);
 }
 
 void CStatusMonitorDlg::OnStatusTick() {
     if (!m_poller.IsRunning())
         return; // a tick posted before the poller was stopped
-    if (HasPortNameChanged()) {
+    // One query serves both the port check and the queue status: it is the costly part of a tick.
+    monitor::PrinterSnapshot snapshot;
+    const bool known = m_hPrinter && monitor::QueryPrinterSnapshot(m_hPrinter.Get(), m_tickBuffers, snapshot);
+    const monitor::PrinterSnapshot* printer = known ? &snapshot : nullptr;
+    if (HasPortNameChanged(printer)) {
         RestartPolling();
         return;
     }
-    UpdateQueueStatus();
+    UpdateQueueStatus(printer);
     UpdateData(TRUE);
     const monitor::StatusInputs inputs{QueueStatus, JobStatus, PortKind, ParallelStatus, UsbPresent};
     const monitor::StatusStep step = monitor::StepStatus(inputs, m_status, DisplayName());

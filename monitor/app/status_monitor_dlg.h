@@ -42,8 +42,9 @@ private:
     bool ReadPrinterPort();
     void SetUpParallelPort(const std::string& portName);
     void StopPortTimer();
-    bool HasPortNameChanged();
-    void UpdateQueueStatus();
+    // The printer as this tick's one spooler query saw it, or null when the query failed.
+    bool HasPortNameChanged(const monitor::PrinterSnapshot* printer);
+    void UpdateQueueStatus(const monitor::PrinterSnapshot* printer);
     void OnStatusTick();
     void ApplyStatusActions(const monitor::StatusActions& actions);
     void OnTimer() { ParallelStatus = m_parallel.ReadStatus(); }

@@ -45,44 +45,36 @@ PortRead ReadPrinterPortName(HANDLE printer, std::string& portName) {
     return PortRead::Read;
 }
 
-bool QueryPrinterPortName(HANDLE printer, TickBuffers& buffers, std::string& portName) {
-    fw::SpoolerBuffer& buffer = buffers.portInfo;
-    if (!fw::QuerySpoolerReusing(GetPrinterCall(printer, kLevelPrinterInfo5), buffer) ||
-        buffer.size < sizeof(PRINTER_INFO_5A))
-        return false;
-    const auto* info = reinterpret_cast<const PRINTER_INFO_5A*>(buffer.bytes.get());
-    portName = info->pPortName ? info->pPortName : "";
-    return true;
-}
-
-bool GetPrinterAndJobs(HANDLE printer, TickBuffers& buffers, uint32_t& printerStatus,
-                       std::vector<uint32_t>& jobStatuses) {
+bool QueryPrinterSnapshot(HANDLE printer, TickBuffers& buffers, PrinterSnapshot& snapshot) {
     fw::SpoolerBuffer& printerInfo = buffers.printerInfo;
     if (!fw::QuerySpoolerReusing(GetPrinterCall(printer, kLevelPrinterInfo2), printerInfo) ||
         printerInfo.size < sizeof(PRINTER_INFO_2A))
         return false;
     const auto* info = reinterpret_cast<const PRINTER_INFO_2A*>(printerInfo.bytes.get());
-    const DWORD status = info->Status;
-    const DWORD jobCount = info->cJobs;
+    snapshot.portName = info->pPortName ? info->pPortName : "";
+    snapshot.status = info->Status;
+    snapshot.jobCount = info->cJobs;
+    return true;
+}
 
+bool QueryJobStatuses(HANDLE printer, TickBuffers& buffers, uint32_t jobCount, std::vector<uint32_t>& jobStatuses) {
     jobStatuses.clear();
-    if (jobCount > 0) {
-        fw::SpoolerBuffer& jobs = buffers.jobs;
-        DWORD returned = 0;
-        const auto enumJobs = [&](BYTE* bytes, DWORD size, DWORD* needed) {
-            if (bytes)
-                ::ZeroMemory(bytes, size);
-            return ::EnumJobsA(printer, 0, jobCount, kLevelJobInfo2, bytes, size, needed, &returned);
-        };
-        if (!fw::QuerySpoolerReusing(enumJobs, jobs))
-            return false;
-        if (static_cast<uint64_t>(returned) * sizeof(JOB_INFO_2A) > jobs.size)
-            return false;
-        const auto* records = reinterpret_cast<const JOB_INFO_2A*>(jobs.bytes.get());
-        for (DWORD i = 0; i < returned; ++i)
-            jobStatuses.push_back(records[i].Status);
-    }
-    printerStatus = status;
+    if (jobCount == 0)
+        return true;
+    fw::SpoolerBuffer& jobs = buffers.jobs;
+    DWORD returned = 0;
+    const auto enumJobs = [&](BYTE* bytes, DWORD size, DWORD* needed) {
+        if (bytes)
+            ::ZeroMemory(bytes, size);
+        return ::EnumJobsA(printer, 0, jobCount, kLevelJobInfo2, bytes, size, needed, &returned);
+    };
+    if (!fw::QuerySpoolerReusing(enumJobs, jobs))
+        return false;
+    if (static_cast<uint64_t>(returned) * sizeof(JOB_INFO_2A) > jobs.size)
+        return false;
+    const auto* records = reinterpret_cast<const JOB_INFO_2A*>(jobs.bytes.get());
+    for (DWORD i = 0; i < returned; ++i)
+        jobStatuses.push_back(records[i].Status);
     return true;
 }
 

@@ -20,16 +20,20 @@ PortRead ReadPrinterPortName(HANDLE printer, std::string& portName);
 
 // Buffers the per-tick queries keep from one tick to the next.
 struct TickBuffers {
-    fw::SpoolerBuffer portInfo;
     fw::SpoolerBuffer printerInfo;
     fw::SpoolerBuffer jobs;
 };
 
-// The port without traces, for the per-tick port check; false when the spooler cannot say.
-bool QueryPrinterPortName(HANDLE printer, TickBuffers& buffers, std::string& portName);
+// What one query of the printer (level 2, without traces) tells a tick: its port for the port check,
+// and its status word and job count for the queue status.
+struct PrinterSnapshot {
+    std::string portName;
+    uint32_t status = 0;
+    uint32_t jobCount = 0;
+};
+bool QueryPrinterSnapshot(HANDLE printer, TickBuffers& buffers, PrinterSnapshot& snapshot);
 
-// The printer's status word and the status words of its jobs in queue order.
-bool GetPrinterAndJobs(HANDLE printer, TickBuffers& buffers, uint32_t& printerStatus,
-                       std::vector<uint32_t>& jobStatuses);
+// The status words of the printer's jobs in queue order (none asked for when jobCount is 0).
+bool QueryJobStatuses(HANDLE printer, TickBuffers& buffers, uint32_t jobCount, std::vector<uint32_t>& jobStatuses);
 
 } // namespace monitor
