@@ -9,7 +9,9 @@ if(KIT_SANITIZE)
 endif()
 add_compile_options(-Wall -Wextra -Werror)
 
-add_library(kit_logic STATIC ${CATALOGUE_SOURCES} ${MONITOR_LOGIC_SOURCES} ${SETUP_LOGIC_SOURCES})
+set(KIT_LOGIC_SOURCES ${CATALOGUE_SOURCES} ${MONITOR_LOGIC_SOURCES} ${SETUP_LOGIC_SOURCES})
+list(REMOVE_DUPLICATES KIT_LOGIC_SOURCES)
+add_library(kit_logic STATIC ${KIT_LOGIC_SOURCES})
 target_include_directories(kit_logic PUBLIC ${CATALOGUE_INCLUDES} "${CMAKE_SOURCE_DIR}")
 # The driver's request handling is plain C, tested on the host like the rest of the logic.
 target_sources(kit_logic PRIVATE driver/port_request.c)

@@ -9,6 +9,7 @@ set(WIN_LINK_OPTIONS -static -s)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/monitor/res -I${CMAKE_BINARY_DIR}/driver")
 
 set(FRAMEWORK_SOURCES
+    framework/common_controls.cpp
     framework/controls.cpp
     framework/data_exchange.cpp
     framework/dialog.cpp
@@ -58,6 +59,21 @@ add_library(setup_engine STATIC
 target_include_directories(setup_engine PUBLIC ${CATALOGUE_INCLUDES})
 target_link_libraries(setup_engine PUBLIC framework winspool setupapi shell32 ole32 uuid comctl32 gdi32 user32)
 
+add_executable(setup WIN32
+    setup/app/port_enumeration_win32.cpp
+    setup/app/port_selection.cpp
+    setup/app/printer_connection.cpp
+    setup/app/setup_app.cpp
+    setup/app/setup_dlg.cpp
+    setup/app/startup_facts_win32.cpp
+    setup/app/usb_port_lookup_win32.cpp
+    setup/res/setup.rc)
+set_target_properties(setup PROPERTIES OUTPUT_NAME "Setup")
+target_link_options(setup PRIVATE ${WIN_LINK_OPTIONS})
+target_link_libraries(setup PRIVATE setup_engine)
+set_source_files_properties(setup/res/setup.rc PROPERTIES OBJECT_DEPENDS
+    "${CMAKE_SOURCE_DIR}/setup/res/setup.manifest;${CMAKE_SOURCE_DIR}/setup/res/resource.h")
+
 add_subdirectory(tests/e2e/robot)
 add_subdirectory(tests/e2e/install_runner)
 add_subdirectory(tests/e2e/please_wait_probe)
@@ -70,7 +86,8 @@ add_subdirectory(tests/bench/wine)
 add_custom_target(kit ALL
     COMMAND ${CMAKE_COMMAND} -E make_directory "${KIT_DIR}/STM"
     COMMAND ${CMAKE_COMMAND} -E copy_if_different "$<TARGET_FILE:monitor>" "${KIT_DIR}/STM/${MODEL_ID}.exe"
-    DEPENDS monitor
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different "$<TARGET_FILE:setup>" "${KIT_DIR}/Setup.exe"
+    DEPENDS monitor setup
     COMMENT "Assembling ${KIT_DIR}")
 
 # The stand-in driver files and the uninstaller every kit carries.

@@ -21,6 +21,7 @@ enum class FirstCall { NoBuffer, Scratch };
 
 enum class SpoolerResult {
     Filled,
+    NothingToReturn, // the first call succeeded: an empty list, or a record that fit the scratch buffer
     SizeUnknown,  // the first call failed with anything but ERROR_INSUFFICIENT_BUFFER
     OutOfMemory,
     SecondFailed, // the data changed or went away between the calls
@@ -34,7 +35,9 @@ SpoolerResult QuerySpooler(Query query, SpoolerBuffer& out, SpoolerTraces traces
     DWORD needed = 0;
     BYTE* probe = first == FirstCall::Scratch ? scratch : nullptr;
     DWORD probeSize = first == FirstCall::Scratch ? sizeof(scratch) : 0;
-    if (query(probe, probeSize, &needed) || ::GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed == 0)
+    if (query(probe, probeSize, &needed))
+        return SpoolerResult::NothingToReturn;
+    if (::GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed == 0)
         return SpoolerResult::SizeUnknown;
     if (traces == SpoolerTraces::On) {
         std::printf("Allocating a buffer of size %d", static_cast<int>(needed));

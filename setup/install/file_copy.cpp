@@ -27,6 +27,11 @@ BOOL CFileCopy::PreTranslateMessage(MSG* msg) {
     return CDialog::PreTranslateMessage(msg);
 }
 
+void CFileCopy::ShowNow() {
+    ShowWindow(SW_SHOW);
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
 void CFileCopy::DoDataExchange(CDataExchange* dx) {
     CDialog::DoDataExchange(dx);
 }

@@ -17,6 +17,10 @@ public:
     // The driver directory StageDriverFiles found, or null while none is known.
     const char* DriverDirectory() const { return m_pszDriverDir.get(); }
 
+    // Shows the window and paints it at once: every caller goes on to work that processes no messages
+    // (a pause, the installation), and an unpainted please-wait window would be an empty frame.
+    void ShowNow();
+
     // Enter does nothing, and the window's users call it when they are done with the window.
     void OnOK() override {}
 

@@ -1,0 +1,37 @@
+# Functions the setup program's scenarios share: starting Setup.exe from a kit copy as a user would,
+# and waiting for each of its dialogs, which all carry the same caption and differ by their controls.
+# Sourced after lib.sh and install_lib.sh.
+
+# One control of each window, by which the scenarios tell them apart.
+SETUP_MODEL_LIST=1001
+SETUP_WAIT_TEXT=1002
+SETUP_MANUAL_BUTTON=1021
+SETUP_PORT_LIST=1016
+SETUP_CURRENT_PORT=1017
+SETUP_PORT_OK=1008
+
+# Starts Setup.exe in the kit copy's folder (staging takes the files from there); sets SETUP_PID.
+setup_start() {
+    (cd "$KIT_COPY" && exec wine Setup.exe >"$E2E_WORK/setup.out" 2>/dev/null) &
+    SETUP_PID=$!
+    E2E_PIDS+=("$SETUP_PID")
+}
+
+# Waits until the window holding control $1 is visible (timeout $2 ms, default 30 s).
+setup_wait_window() {
+    local id=$1 timeout=${2:-30000}
+    local deadline=$(( $(date +%s%3N) + timeout ))
+    while [ "$(date +%s%3N)" -lt "$deadline" ]; do
+        robot visible --caption "$SETUP_CAPTION" --id "$id" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# The message box now up: its text.
+setup_box_text() { robot text --caption "$SETUP_CAPTION" --id "$MESSAGE_TEXT_ID"; }
+setup_wait_box() { setup_wait_window "$MESSAGE_TEXT_ID" "${1:-30000}"; }
+# Presses a message box button: 1 OK, 2 Cancel, 6 Yes, 7 No.
+setup_answer_box() { robot click --caption "$SETUP_CAPTION" --id "$1" >/dev/null; }
+
+setup_click() { robot click --caption "$SETUP_CAPTION" --id "$1" >/dev/null; }
