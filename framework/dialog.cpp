@@ -172,7 +172,13 @@ INT_PTR CALLBACK CDialog::StaticDialogProc(HWND hwnd, UINT msg, WPARAM wParam, L
     if (!self)
         return FALSE;
     bool handled = false;
+    ++self->m_nDispatchDepth;
     INT_PTR result = self->DialogProc(msg, wParam, lParam, handled);
+    --self->m_nDispatchDepth;
+    // A handler that ended the dialog and then ran a message box had its wake-up message eaten by the
+    // box's loop; once the outermost handler is done, the modal loop must be woken again to see the end.
+    if (self->m_nDispatchDepth == 0 && self->m_bModal && self->m_bEnding && self->m_hWnd)
+        ::PostMessageA(self->m_hWnd, WM_NULL, 0, 0);
     if (msg == WM_NCDESTROY) {
         ::SetWindowLongPtrA(hwnd, DWLP_USER, 0);
         self->m_hWnd = nullptr;

@@ -52,4 +52,7 @@ private:
     bool m_bModal = false;
     bool m_bEnding = false;
     int m_nResult = -1;
+    // How many of this dialog's messages are being handled, one inside another (a handler that shows a
+    // message box receives more while the box runs its own loop).
+    int m_nDispatchDepth = 0;
 };

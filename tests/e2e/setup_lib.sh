@@ -30,8 +30,22 @@ setup_wait_window() {
 
 # The message box now up: its text.
 setup_box_text() { robot text --caption "$SETUP_CAPTION" --id "$MESSAGE_TEXT_ID"; }
+setup_box_visible() { robot visible --caption "$SETUP_CAPTION" --id "$MESSAGE_TEXT_ID" --timeout 0 >/dev/null 2>&1; }
 setup_wait_box() { setup_wait_window "$MESSAGE_TEXT_ID" "${1:-30000}"; }
 # Presses a message box button: 1 OK, 2 Cancel, 6 Yes, 7 No.
 setup_answer_box() { robot click --caption "$SETUP_CAPTION" --id "$1" >/dev/null; }
 
 setup_click() { robot click --caption "$SETUP_CAPTION" --id "$1" >/dev/null; }
+
+# What the system records for the printer's USB printing interface once it is plugged in: the interface
+# linked, and its port number ($1; none when empty). $2 as the "Linked" value (default 1).
+usb_record_printer_interface() {
+    local key='HKLM\SYSTEM\CurrentControlSet\Control\DeviceClasses\{28d78fad-5a12-11d1-ae5b-0000f803a8c2}'
+    key+='\##?#USB#Vid_6a2f&Pid_1101#qrv-225voyg#{28d78fad-5a12-11d1-ae5b-0000f803a8c2}\#'
+    robot reg-set --key "$key\\Control" --value Linked --type dword --data "${2:-1}" >/dev/null || return 1
+    if [ -n "$1" ]; then
+        robot reg-set --key "$key\\Device Parameters" --value "Port Number" --type dword --data "$1" >/dev/null
+    else
+        robot reg-set --key "$key\\Device Parameters" --value Other --type dword --data 0 >/dev/null
+    fi
+}
