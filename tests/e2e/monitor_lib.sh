@@ -60,7 +60,8 @@ PRINTER_NAME="QRV KDP 225 Voyager"
 # Sets one value of the spooler double's script: spooler_set NAME sz|dword|multi_sz DATA.
 spooler_set() { robot reg-set --key "$SPOOLER_KEY" --value "$1" --type "$2" --data "$3"; }
 
-spooler_get_dword() { robot reg-get --key "$SPOOLER_KEY" --value "$1" | tail -n1; }
+# The data of one value of the script or of what the double noted, of any type.
+spooler_get() { robot reg-get --key "$SPOOLER_KEY" --value "$1" | tail -n1; }
 
 # A copy of the monitor with the spooler double beside it, loaded as native for that exe only, and a
 # printer of the model on the given port with no jobs. Sets MONITOR_COPY (a Windows path).

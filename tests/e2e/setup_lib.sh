@@ -49,3 +49,12 @@ usb_record_printer_interface() {
         robot reg-set --key "$key\\Device Parameters" --value Other --type dword --data 0 >/dev/null
     fi
 }
+
+# The spooler double beside the kit copy's Setup.exe, loaded as native for Setup.exe only, for what Wine's
+# own spooler never answers (a printer that exists, a port it does not know). Set it up after any run
+# that is to use Wine's spooler.
+setup_use_spooler_double() {
+    cp "$SPOOLER_DOUBLE" "$KIT_COPY/winspool.drv" &&
+        robot reg-set --key 'HKCU\Software\Wine\AppDefaults\Setup.exe\DllOverrides' \
+            --value winspool.drv --type sz --data native >/dev/null
+}

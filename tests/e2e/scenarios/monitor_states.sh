@@ -13,7 +13,7 @@ scenario() {
     check "ready on COM1:" monitor_wait_text 1005 "Ready to print."
     check_eq "ready heading" "Ready" "$(monitor_text 1004)"
     check "no pop-up for ready" monitor_hidden
-    check_eq "the printer was opened with full access" 983052 "$(spooler_get_dword LastOpenAccess)"
+    check_eq "the printer was opened with full access" 983052 "$(spooler_get LastOpenAccess)"
 
     spooler_set Jobs multi_sz 0x10
     check "printing" monitor_wait_text 1004 "Printing"
@@ -53,7 +53,7 @@ scenario() {
     e2e_screenshot usb-not-connected-desktop
 
     local opens closes
-    opens=$(spooler_get_dword OpenCount)
-    closes=$(spooler_get_dword CloseCount)
+    opens=$(spooler_get OpenCount)
+    closes=$(spooler_get CloseCount)
     check "every replaced printer handle was closed ($opens opened, $closes closed)" test $((opens - closes)) -le 1
 }

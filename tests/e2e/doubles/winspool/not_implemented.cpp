@@ -39,12 +39,3 @@ extern "C" BOOL WINAPI SetPrinterA(HANDLE, DWORD, LPBYTE, DWORD) {
 extern "C" BOOL WINAPI EnumPrintersA(DWORD, LPSTR, DWORD, LPBYTE, DWORD, LPDWORD, LPDWORD) {
     return not_implemented("EnumPrintersA");
 }
-
-extern "C" HANDLE WINAPI AddPrinterA(LPSTR, DWORD, LPBYTE) {
-    not_implemented("AddPrinterA");
-    return nullptr;
-}
-
-extern "C" BOOL WINAPI SetDefaultPrinterA(LPCSTR) {
-    return not_implemented("SetDefaultPrinterA");
-}

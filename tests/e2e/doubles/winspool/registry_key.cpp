@@ -98,3 +98,9 @@ bool RegistryKey::write_dword(const char* name, DWORD value) const {
     return key_ != nullptr && RegSetValueExA(key_, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
                                              sizeof value) == ERROR_SUCCESS;
 }
+
+bool RegistryKey::write_string(const char* name, const std::string& value) const {
+    const auto* bytes = reinterpret_cast<const BYTE*>(value.c_str());
+    const DWORD size = static_cast<DWORD>(value.size() + 1);
+    return key_ != nullptr && RegSetValueExA(key_, name, 0, REG_SZ, bytes, size) == ERROR_SUCCESS;
+}

@@ -22,6 +22,7 @@ public:
     // A REG_MULTI_SZ value, one string per entry, up to the first empty one.
     bool read_strings(const char* name, std::vector<std::string>& values) const;
     bool write_dword(const char* name, DWORD value) const;
+    bool write_string(const char* name, const std::string& value) const;
 
 private:
     bool read_raw(const char* name, DWORD wanted_type, std::vector<char>& data) const;

@@ -99,8 +99,59 @@ bool job_words(std::vector<DWORD>& words) {
     return true;
 }
 
+std::vector<Port> ports() {
+    std::vector<std::string> entries;
+    std::vector<Port> listed;
+    read_key().read_strings("Ports", entries);
+    for (const std::string& entry : entries) {
+        const size_t tab = entry.find('\t');
+        Port port;
+        port.name = entry.substr(0, tab);
+        if (tab != std::string::npos) {
+            port.description = entry.substr(tab + 1);
+        }
+        listed.push_back(port);
+    }
+    return listed;
+}
+
+DWORD enum_ports_error() {
+    DWORD value = 0;
+    read_key().read_dword("EnumPortsError", value);
+    return value;
+}
+
+bool printer_exists(const std::string& name) {
+    std::vector<std::string> entries;
+    read_key().read_strings("ExistingPrinters", entries);
+    for (const std::string& entry : entries) {
+        if (entry == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+DWORD add_printer_error() {
+    DWORD value = 0;
+    read_key().read_dword("AddPrinterError", value);
+    return value;
+}
+
+void record_printer_name(const char* name) {
+    write_key().write_string("LastPrinterName", name != nullptr ? name : "");
+}
+
+void record_default_printer(const char* name) {
+    write_key().write_string("DefaultPrinter", name != nullptr ? name : "");
+}
+
 void record_open_access(DWORD access) {
     write_key().write_dword("LastOpenAccess", access);
+}
+
+void record_printer_port(const char* port) {
+    write_key().write_string("LastPrinterPort", port != nullptr ? port : "");
 }
 
 void count_open() {
