@@ -32,9 +32,12 @@ TEST(PortChange, FirstStringOfAnyLength) {
     EXPECT_EQ(FirstStringOf("COM1:", 5), "COM1:"); // no terminator stored
     EXPECT_EQ(FirstStringOf("", 0), "");
     EXPECT_EQ(FirstStringOf(nullptr, 4), "");
-    for (size_t length : {20u, 21u, 22u, 300u}) {
-        std::string longName(length, 'N');
-        longName.push_back('\0');
-        EXPECT_EQ(FirstStringOf(longName.data(), longName.size()).size(), length);
+    // A recorded name of every length up to 300, stored with and without its terminators.
+    for (size_t length = 0; length <= 300; ++length) {
+        const std::string name(length, 'N');
+        const std::string stored = name + std::string("\0\0", 2);
+        EXPECT_EQ(FirstStringOf(stored.data(), stored.size()), name) << length;
+        EXPECT_EQ(FirstStringOf(name.data(), name.size()), name) << length;
+        EXPECT_FALSE(PortNameChanged(name, std::nullopt, name)) << length;
     }
 }

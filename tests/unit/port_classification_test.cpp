@@ -16,12 +16,22 @@ TEST(PortClassification, Kinds) {
         {"USB_LPT1", "LPT", PortAction::SetUpParallelPort}, {"lpt1:", "lpt1:", PortAction::LeaveAsItIs},
         {"usb001", "usb001", PortAction::LeaveAsItIs},    {"", "", PortAction::LeaveAsItIs},
         {"\\\\server\\COMPTA", "COM", PortAction::StopParallelTimer},
+        {"L", "L", PortAction::LeaveAsItIs},
     };
     for (const Case& c : cases) {
         const PortClass result = ClassifyPort(c.port);
         EXPECT_EQ(result.kind, c.kind) << c.port;
         EXPECT_EQ(result.action, c.action) << c.port;
     }
+}
+
+TEST(PortClassification, LongNamesAreClassifiedByWhatTheyHold) {
+    const std::string padding(197, 'x');
+    EXPECT_EQ(ClassifyPort(padding + "LPT").action, PortAction::SetUpParallelPort);
+    EXPECT_EQ(ClassifyPort(padding + "USB").kind, "USB");
+    const std::string plain(200, 'x');
+    EXPECT_EQ(ClassifyPort(plain).kind, plain);
+    EXPECT_FALSE(LptDeviceTagFor(plain));
 }
 
 TEST(PortClassification, LptTags) {

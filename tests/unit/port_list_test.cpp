@@ -24,3 +24,11 @@ TEST(PortList, Preselection) {
     EXPECT_EQ(PreselectedPort({}), std::nullopt);
     EXPECT_EQ(PreselectedPort({{"LPT1:", std::nullopt}, {"LPT1:", std::nullopt}}), 0u); // the first one
 }
+
+TEST(PortList, OneAndTwoHundredCharacterNames) {
+    const std::string longName(200, 'P');
+    EXPECT_EQ(PortListText({"P", std::string("d")}), "P (d)");
+    EXPECT_EQ(PortListText({longName, std::nullopt}), longName + " ()");
+    EXPECT_EQ(PreselectedPort({{"L", std::nullopt}, {longName, std::nullopt}}), std::nullopt);
+    EXPECT_EQ(PreselectedPort({{longName, std::nullopt}, {"LPT1:", std::nullopt}}), 1u);
+}
