@@ -41,7 +41,27 @@ asan: deps
 unit: host
 	cd $(HOST_BUILD) && ctest -L unit --output-on-failure
 
-test: kit host asan
+# The libFuzzer fuzzers of the parsers (clang, ASan and UBSan): `make fuzz` runs each for FUZZ_SECONDS, JOBS
+# at a time (FUZZERS="a b" picks some); `make fuzz-short`, part of `make test`, about FUZZ_SHORT_SECONDS in
+# all from fresh copies of the seeds, then replays tests/fuzz/regressions. Findings: build/fuzz/artifacts.
+FUZZ_BUILD := $(BUILD)/fuzz
+FUZZ_SECONDS ?= 300
+FUZZ_SHORT_SECONDS ?= 60
+FUZZERS ?=
+.PHONY: fuzz-build fuzz fuzz-short
+
+fuzz-build: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang-14 \
+	    -DCMAKE_CXX_COMPILER=clang++-14 -DKIT_FUZZ=ON -DMODEL_INDEX=$(MODEL_INDEX)
+	cmake --build $(FUZZ_BUILD) -j$(JOBS)
+
+fuzz: fuzz-build
+	tests/fuzz/run_fuzzers.sh $(FUZZ_BUILD) long $(FUZZ_SECONDS) $(JOBS) $(FUZZERS)
+
+fuzz-short: fuzz-build
+	tests/fuzz/run_fuzzers.sh $(FUZZ_BUILD) short $(FUZZ_SHORT_SECONDS) $(JOBS)
+
+test: kit host asan fuzz-short
 	cd $(HOST_BUILD) && ctest --output-on-failure
 
 demo: kit host

@@ -9,6 +9,17 @@ if(KIT_SANITIZE)
 endif()
 add_compile_options(-Wall -Wextra -Werror)
 
+# The fuzzers (clang only): the logic instrumented for libFuzzer, ASan and UBSan; no test suites.
+option(KIT_FUZZ "Build the libFuzzer fuzzers of the parsers under tests/fuzz instead of the tests" OFF)
+if(KIT_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang" OR NOT CMAKE_C_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "KIT_FUZZ needs clang and clang++ as the C and C++ compilers")
+    endif()
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
+                        -fno-omit-frame-pointer -O1 -g)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
 set(KIT_LOGIC_SOURCES ${CATALOGUE_SOURCES} ${MONITOR_LOGIC_SOURCES} ${SETUP_LOGIC_SOURCES})
 list(REMOVE_DUPLICATES KIT_LOGIC_SOURCES)
 add_library(kit_logic STATIC ${KIT_LOGIC_SOURCES})
@@ -18,6 +29,10 @@ target_sources(kit_logic PRIVATE driver/port_request.c)
 # The uninstaller's decisions (which printers and files belong to the model) are logic as well.
 target_sources(kit_logic PRIVATE kit/uninstall/removal_names.cpp kit/uninstall/uninstaller.cpp)
 
+if(KIT_FUZZ)
+    add_subdirectory(tests/fuzz)
+    return()
+endif()
 add_subdirectory(tests/unit)
 add_subdirectory(tests/bench)
 add_subdirectory(tests/e2e)

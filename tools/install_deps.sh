@@ -5,7 +5,8 @@ set -eu
 
 packages=(cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev
           g++-mingw-w64-i686 binutils-mingw-w64-i686
-          wine wine32:i386 wine64 fonts-wine xvfb xdotool imagemagick)
+          wine wine32:i386 wine64 fonts-wine xvfb xdotool imagemagick
+          clang-14 libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do

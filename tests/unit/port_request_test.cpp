@@ -4,26 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include "fakes/fake_port_reader.h"
+
 #include <array>
 #include <cstdint>
 
 namespace {
 
-// Stands in for the hardware: answers a set byte and records what it was asked.
-struct FakePort {
-    uint8_t answer = 0;
-    int calls = 0;
-    uint16_t port = 0;
-};
-
-uint8_t fake_read(uint16_t port, void* context) {
-    auto* fake = static_cast<FakePort*>(context);
-    ++fake->calls;
-    fake->port = port;
-    return fake->answer;
-}
-
-constexpr uint8_t kUntouched = 0xEE;
 
 TEST(PortRequest, RefusesEveryCodeButTheRead) {
     const uint32_t codes[] = {
@@ -44,7 +31,7 @@ TEST(PortRequest, RefusesEveryCodeButTheRead) {
         std::array<uint8_t, 3> input{0x79, 0x03, 0};
         std::array<uint8_t, 3> output{kUntouched, kUntouched, kUntouched};
         const port_reply reply =
-            port_request_handle(code, input.data(), 2, output.data(), 1, fake_read, &fake);
+            port_request_handle(code, input.data(), 2, output.data(), 1, ReadFakePort, &fake);
         EXPECT_EQ(reply.status, PORT_STATUS_INVALID_DEVICE_REQUEST);
         EXPECT_EQ(reply.bytes_returned, 0u);
         EXPECT_EQ(fake.calls, 0);
@@ -68,7 +55,7 @@ TEST(PortRequest, NeedsTwoBytesInAndOneOut) {
         std::array<uint8_t, 3> input{0x79, 0x03, 0};
         std::array<uint8_t, 3> output{kUntouched, kUntouched, kUntouched};
         const port_reply reply = port_request_handle(PORT_IOCTL_READ, input.data(), c.in_length,
-                                                     output.data(), c.out_length, fake_read, &fake);
+                                                     output.data(), c.out_length, ReadFakePort, &fake);
         const bool served = c.status == PORT_STATUS_SUCCESS;
         EXPECT_EQ(reply.status, c.status);
         EXPECT_EQ(reply.bytes_returned, c.bytes_returned);
@@ -83,9 +70,9 @@ TEST(PortRequest, NeedsTwoBytesInAndOneOut) {
 TEST(PortRequest, MissingBuffersAreRefused) {
     FakePort fake{0x5A};
     uint8_t buffer[2] = {0x79, 0x03};
-    const port_reply no_input = port_request_handle(PORT_IOCTL_READ, nullptr, 2, buffer, 1, fake_read, &fake);
+    const port_reply no_input = port_request_handle(PORT_IOCTL_READ, nullptr, 2, buffer, 1, ReadFakePort, &fake);
     const port_reply no_output =
-        port_request_handle(PORT_IOCTL_READ, buffer, 2, nullptr, 1, fake_read, &fake);
+        port_request_handle(PORT_IOCTL_READ, buffer, 2, nullptr, 1, ReadFakePort, &fake);
     EXPECT_EQ(no_input.status, PORT_STATUS_INVALID_PARAMETER);
     EXPECT_EQ(no_input.bytes_returned, 0u);
     EXPECT_EQ(no_output.status, PORT_STATUS_INVALID_PARAMETER);
@@ -109,7 +96,7 @@ TEST(PortRequest, AddressIsLittleEndian) {
         FakePort fake{c.answer};
         uint8_t output = kUntouched;
         const port_reply reply =
-            port_request_handle(PORT_IOCTL_READ, c.input.data(), c.in_length, &output, 1, fake_read, &fake);
+            port_request_handle(PORT_IOCTL_READ, c.input.data(), c.in_length, &output, 1, ReadFakePort, &fake);
         EXPECT_EQ(reply.status, PORT_STATUS_SUCCESS);
         EXPECT_EQ(reply.bytes_returned, 1u);
         EXPECT_EQ(fake.calls, 1);
@@ -135,7 +122,7 @@ TEST(PortRequest, OneBufferForInputAndOutput) {
         FakePort fake{c.answer};
         std::array<uint8_t, 3> buffer = c.buffer;
         const port_reply reply = port_request_handle(PORT_IOCTL_READ, buffer.data(), c.in_length,
-                                                     buffer.data(), c.out_length, fake_read, &fake);
+                                                     buffer.data(), c.out_length, ReadFakePort, &fake);
         EXPECT_EQ(reply.status, PORT_STATUS_SUCCESS);
         EXPECT_EQ(reply.bytes_returned, 1u);
         EXPECT_EQ(fake.port, c.port);
