@@ -8,7 +8,7 @@ WIN_BUILD := $(BUILD)/win
 HOST_BUILD := $(BUILD)/host
 ASAN_BUILD := $(BUILD)/host-asan
 
-.PHONY: all deps kit kits windows host asan test unit demo bench clean images
+.PHONY: all deps kit kits windows host asan test unit demo bench clean images long-run
 
 all: kit
 
@@ -68,6 +68,13 @@ fuzz-short: fuzz-build
 
 test: kit kits host asan fuzz-short
 	cd $(HOST_BUILD) && ctest --output-on-failure
+
+# The monitor ticking for LONG_RUN_SECONDS (default 30 minutes) with states, USB events and port changes;
+# its object and handle counts must not grow. `make test` runs the same scenario for two minutes.
+long-run: kit host
+	cd $(HOST_BUILD) && ctest -R '^e2e\.prefix$$' --output-on-failure
+	tools/long_run.sh "$(OUT)/kit-$$(cat $(WIN_BUILD)/model_id.txt)" "$(CURDIR)/$(WIN_BUILD)" \
+	    "$(CURDIR)/$(HOST_BUILD)/e2e/base-prefix" $${LONG_RUN_SECONDS:-1800}
 
 demo: kit host
 	tools/demo.sh "$(OUT)/kit-$$(cat $(WIN_BUILD)/model_id.txt)" \

@@ -59,6 +59,7 @@ int cmd_port_read(const Args& args);
 int cmd_proc(const Args& args);
 int cmd_wait_exit(const Args& args);
 int cmd_kill(const Args& args);
+int cmd_resources(const Args& args);
 // Misc
 int cmd_sleep(const Args& args);
 int cmd_keep_desktop(const Args& args);

@@ -72,6 +72,9 @@ const Command kCommands[] = {
     {"proc", cmd_proc, "--exe NAME", "pids of running processes with that exe name"},
     {"wait-exit", cmd_wait_exit, "--exe NAME", "until none runs (exit 3 on timeout)"},
     {"kill", cmd_kill, "--exe NAME", "terminate them; prints their pids"},
+    {"resources", cmd_resources, "--pid N | --exe NAME",
+     "what the process holds, \"name value\" lines (-1 unknown): gdi-objects user-objects handles (0 under\n"
+     "      Wine 8), gdi-table handle-list windows (what Wine keeps), threads working-set-kb private-kb"},
     {"sleep", cmd_sleep, "--ms N", "wait"},
     {"keep-desktop", cmd_keep_desktop, "--ms N", "stay a user of the desktop for that long"},
     {"screenshot", cmd_screenshot, "--out FILE.bmp [WINDOW]", "24-bit BMP of the window, or the screen"},
