@@ -37,6 +37,18 @@ setup_answer_box() { robot click --caption "$SETUP_CAPTION" --id "$1" >/dev/null
 
 setup_click() { robot click --caption "$SETUP_CAPTION" --id "$1" >/dev/null; }
 
+# Setup.exe through Manual with the pre-selected port (LPT1:); leaves the report box up.
+setup_run_manual() {
+    setup_start
+    setup_wait_window "$SETUP_MODEL_LIST" 30000 || return 1
+    setup_click 1
+    setup_wait_window "$SETUP_MANUAL_BUTTON" 30000 || return 1
+    setup_click "$SETUP_MANUAL_BUTTON"
+    setup_wait_window "$SETUP_PORT_LIST" 10000 || return 1
+    setup_click "$SETUP_PORT_OK"
+    setup_wait_box 60000
+}
+
 # What the system records for the printer's USB printing interface once it is plugged in: the interface
 # linked, and its port number ($1; none when empty). $2 as the "Linked" value (default 1).
 usb_record_printer_interface() {

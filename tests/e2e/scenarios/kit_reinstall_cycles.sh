@@ -18,18 +18,6 @@ readonly RUN_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
 readonly UNINSTALL_KEY='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall'
 readonly SERVICE_KEY="$CCS\\Services\\hwinterface"
 
-# Setup.exe through Manual with the pre-selected port (LPT1:); leaves the report box up.
-setup_run_manual() {
-    setup_start
-    setup_wait_window "$SETUP_MODEL_LIST" 30000 || return 1
-    setup_click 1
-    setup_wait_window "$SETUP_MANUAL_BUTTON" 30000 || return 1
-    setup_click "$SETUP_MANUAL_BUTTON"
-    setup_wait_window "$SETUP_PORT_LIST" 10000 || return 1
-    setup_click "$SETUP_PORT_OK"
-    setup_wait_box 60000
-}
-
 # Wine's own reg.exe lists subkeys and values, which the robot does not.
 reg_query() { wine reg query "$1" 2>/dev/null | tr -d '\r'; }
 # reg.exe names each subkey by its full path (HKLM spelled out); a key without values has no heading line.

@@ -6,18 +6,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/../monitor_lib.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/../install_lib.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/../setup_lib.sh"
 
-# One run of Setup.exe through Manual with the pre-selected port; leaves the report box up.
-setup_run_manual() {
-    setup_start
-    setup_wait_window "$SETUP_MODEL_LIST" 30000 || return 1
-    setup_click 1
-    setup_wait_window "$SETUP_MANUAL_BUTTON" 30000 || return 1
-    setup_click "$SETUP_MANUAL_BUTTON"
-    setup_wait_window "$SETUP_PORT_LIST" 10000 || return 1
-    setup_click "$SETUP_PORT_OK"
-    setup_wait_box 60000
-}
-
 scenario() {
     install_prepare_system
     install_printer_key
