@@ -5,6 +5,10 @@
 #include "data_exchange.h"
 #include "wnd.h"
 
+// A key press of Escape: what the setup program's windows swallow in PreTranslateMessage so that
+// Escape never ends them.
+inline bool IsEscapeKeyDown(const MSG* msg) { return msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE; }
+
 class CDialog : public CWnd {
 public:
     explicit CDialog(UINT templateId, CWnd* parent = nullptr);

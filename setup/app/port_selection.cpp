@@ -78,7 +78,7 @@ void CPortSelection::OnSelectionChange() {
 }
 
 BOOL CPortSelection::PreTranslateMessage(MSG* msg) {
-    if (msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE)
+    if (IsEscapeKeyDown(msg))
         return TRUE;
     return CDialog::PreTranslateMessage(msg);
 }

@@ -38,7 +38,7 @@ BOOL CPrinterConnection::OnInitDialog() {
 }
 
 BOOL CPrinterConnection::PreTranslateMessage(MSG* msg) {
-    if (msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE)
+    if (IsEscapeKeyDown(msg))
         return TRUE;
     return CDialog::PreTranslateMessage(msg);
 }

@@ -57,7 +57,7 @@ BOOL CSetupDlg::OnInitDialog() {
 }
 
 BOOL CSetupDlg::PreTranslateMessage(MSG* msg) {
-    if (msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE)
+    if (IsEscapeKeyDown(msg))
         return TRUE;
     return CDialog::PreTranslateMessage(msg);
 }

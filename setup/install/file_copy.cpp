@@ -22,7 +22,7 @@ constexpr int kCopyFailedExitCode = 1;
 CFileCopy::CFileCopy(CWnd* parent) : CDialog(IDD_FILECOPY, parent) {}
 
 BOOL CFileCopy::PreTranslateMessage(MSG* msg) {
-    if (msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE)
+    if (IsEscapeKeyDown(msg))
         return TRUE;
     return CDialog::PreTranslateMessage(msg);
 }

@@ -6,6 +6,11 @@ SETUP_CAPTION="QRVE Printer Driver - Setup"
 DRIVER_DIR_UNIX=$WINEPREFIX/drive_c/windows/system32/spool/drivers/w32x86
 DRIVER_DIR='C:\windows\system32\spool\drivers\w32x86'
 MESSAGE_TEXT_ID=65535
+# Where an installation leaves its driver, its log-on value and its uninstall entry.
+DRIVERS_KEY='HKLM\System\CurrentControlSet\Control\Print\Environments\Windows NT x86\Drivers\Version-3'
+RUN_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
+UNINSTALL_ENTRIES_KEY='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall'
+UNINSTALL_KEY="$UNINSTALL_ENTRIES_KEY\QRV Electronics"
 
 # Two things Wine lacks, made by the harness (never by the programs): "Documents and Settings", which
 # Windows keeps as a junction and the shortcut goes below; and a printer key holding Datatype, without

@@ -3,38 +3,22 @@
 #include "commands.h"
 #include "owners.h"
 #include "poll.h"
+#include "processes.h"
 #include "report.h"
 
-#include <tlhelp32.h>
-
-#include <cstring>
 #include <vector>
 
 namespace {
 
 constexpr DWORD kKillWaitMs = 5000;
 
-// The exe name as given, or without its ".exe" ("setup" finds setup.exe); never the full path.
-bool same_exe(const char* running, const std::string& wanted) {
-    const char* slash = std::strrchr(running, '\\');
-    const char* name = slash ? slash + 1 : running;
-    return lstrcmpiA(name, wanted.c_str()) == 0 || lstrcmpiA(name, (wanted + ".exe").c_str()) == 0;
-}
-
 bool running_pids(const std::string& exe, std::vector<DWORD>& pids) {
-    HandleOwner snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    if (!snapshot) {
-        return false;
-    }
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot.get(), &entry); more;
-         more = Process32Next(snapshot.get(), &entry)) {
+    return for_each_process([&](const PROCESSENTRY32& entry) {
         if (same_exe(entry.szExeFile, exe)) {
             pids.push_back(entry.th32ProcessID);
         }
-    }
-    return true;
+        return true;
+    });
 }
 
 bool terminate(DWORD pid) {

@@ -5,10 +5,10 @@
 // system handle list, and the windows the process owns.
 #include "commands.h"
 #include "owners.h"
+#include "processes.h"
 #include "report.h"
 
 #include <psapi.h>
-#include <tlhelp32.h>
 #include <winternl.h>
 
 #include <cstring>
@@ -158,41 +158,28 @@ long owned_windows(DWORD pid) {
 }
 
 bool process_entry(DWORD pid, PROCESSENTRY32& found) {
-    HandleOwner snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    if (!snapshot) {
-        return false;
-    }
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot.get(), &entry); more;
-         more = Process32Next(snapshot.get(), &entry)) {
-        if (entry.th32ProcessID == pid) {
+    bool seen = false;
+    for_each_process([&](const PROCESSENTRY32& entry) {
+        seen = entry.th32ProcessID == pid;
+        if (seen) {
             found = entry;
-            return true;
         }
-    }
-    return false;
+        return !seen;
+    });
+    return seen;
 }
 
 // The one running process with that exe name (or without its ".exe"); 0 when none or several.
 DWORD pid_of_exe(const std::string& exe, int& matches) {
     matches = 0;
     DWORD pid = 0;
-    HandleOwner snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    if (!snapshot) {
-        return 0;
-    }
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot.get(), &entry); more;
-         more = Process32Next(snapshot.get(), &entry)) {
-        const char* slash = std::strrchr(entry.szExeFile, '\\');
-        const char* name = slash ? slash + 1 : entry.szExeFile;
-        if (lstrcmpiA(name, exe.c_str()) == 0 || lstrcmpiA(name, (exe + ".exe").c_str()) == 0) {
+    for_each_process([&](const PROCESSENTRY32& entry) {
+        if (same_exe(entry.szExeFile, exe)) {
             pid = entry.th32ProcessID;
             ++matches;
         }
-    }
+        return true;
+    });
     return matches == 1 ? pid : 0;
 }
 

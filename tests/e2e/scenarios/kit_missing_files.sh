@@ -8,8 +8,6 @@
 source "$(dirname "${BASH_SOURCE[0]}")/../monitor_lib.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/../install_lib.sh"
 
-readonly DRIVERS_KEY='HKLM\System\CurrentControlSet\Control\Print\Environments\Windows NT x86\Drivers\Version-3'
-readonly UNINSTALL_KEY='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\QRV Electronics'
 readonly INF_STORE_FILE="$WINEPREFIX/drive_c/windows/inf/QRVE$MODEL_ID.INF"
 readonly TEXT_BOTH="$PRINTER_NAME Printer Driver & Status Monitor installed successfully."
 readonly TEXT_DRIVER_ONLY="$PRINTER_NAME Printer Driver installed successfully."

@@ -11,11 +11,8 @@ REINSTALL_CYCLES=${REINSTALL_CYCLES:-10}
 readonly REPORT="QRV KDP 225 Voyager Printer Driver & Status Monitor installed successfully."
 readonly UNINSTALLER=$DRIVER_DIR_UNIX/Uninstall.exe
 readonly CCS='HKLM\System\CurrentControlSet'
-readonly DRIVERS_KEY="$CCS\\Control\\Print\\Environments\\Windows NT x86\\Drivers\\Version-3"
 readonly PRINTERS_KEY="$CCS\\Control\\Print\\Printers"
 readonly PORTS_KEY='HKLM\Software\Microsoft\Windows NT\CurrentVersion\Ports'
-readonly RUN_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
-readonly UNINSTALL_KEY='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall'
 readonly SERVICE_KEY="$CCS\\Services\\hwinterface"
 
 # Wine's own reg.exe lists subkeys and values, which the robot does not.
@@ -51,8 +48,8 @@ system_counts() {
     echo "stm-files $(files_in "$DRIVER_DIR_UNIX/STM")"
     echo "run-values $(value_count "$RUN_KEY")"
     echo "run-model $(matching_values "$RUN_KEY" "QRVE$MODEL_ID")"
-    echo "uninstall-entries $(subkey_count "$UNINSTALL_KEY")"
-    echo "uninstall-qrv $(reg_query "$UNINSTALL_KEY" | grep -c -F 'QRV Electronics' || true)"
+    echo "uninstall-entries $(subkey_count "$UNINSTALL_ENTRIES_KEY")"
+    echo "uninstall-qrv $(reg_query "$UNINSTALL_ENTRIES_KEY" | grep -c -F 'QRV Electronics' || true)"
     echo "shortcuts $(find "$WINEPREFIX/drive_c" -iname '*.lnk' | wc -l)"
     echo "services $(subkey_count "$CCS\\Services")"
     echo "port-driver-service $(reg_query "$SERVICE_KEY" | grep -c -F 'ImagePath' || true)"

@@ -6,9 +6,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/../install_lib.sh"
 KIT_CLIENT=$(dirname "$ROBOT_EXE")/kit/tests/kit_install_client.exe
 UNINSTALLER=$DRIVER_DIR_UNIX/Uninstall.exe
 BOX_CAPTION="QRVE Printer Driver - Setup"
-DRIVERS_KEY='HKLM\System\CurrentControlSet\Control\Print\Environments\Windows NT x86\Drivers\Version-3'
-RUN_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
-UNINSTALL_KEY='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\QRV Electronics'
 MENU_DIR="$WINEPREFIX/drive_c/Documents and Settings/All Users/Start Menu/Programs/QRV Electronics"
 IDYES=6
 IDNO=7

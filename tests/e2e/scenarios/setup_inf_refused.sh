@@ -13,9 +13,6 @@ readonly THIS_PRINTER="\\\\?\\usb#vid_6a2f&pid_1101#qrv-225voyg#{a5dcbf10-6530-1
 readonly ERROR_DIRECTORY="Unexpected error 0x001C occured."
 readonly INF_NAME="QRVE$MODEL_ID.INF"
 readonly INF_STORE=$WINEPREFIX/drive_c/windows/inf
-readonly DRIVERS_KEY='HKLM\System\CurrentControlSet\Control\Print\Environments\Windows NT x86\Drivers\Version-3'
-readonly UNINSTALL_KEY='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\QRV Electronics'
-readonly RUN_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
 
 # How each refused INF is made from the kit copy's own: name<TAB>command (run in the kit copy).
 readonly REFUSED_INFS="catalog-missing	rm -f QRVE$MODEL_ID.CAT
